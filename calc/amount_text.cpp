@@ -1,0 +1,133 @@
+#include "calc/amount_text.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+namespace carloan {
+namespace {
+
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool is_number_character(char c) {
+    return is_digit(c) || c == '+' || c == '-' || c == '.';
+}
+bool is_c_space(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+}  // namespace
+
+std::int32_t leading_integer(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && is_c_space(text[i])) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    constexpr std::int64_t ceiling = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
+    std::int64_t magnitude = 0;
+    for (; i < text.size() && is_digit(text[i]); ++i) {
+        if (magnitude < ceiling) {
+            magnitude = magnitude * 10 + (text[i] - '0');
+        }
+    }
+    if (negative) {
+        return magnitude >= ceiling ? std::numeric_limits<std::int32_t>::min()
+                                    : static_cast<std::int32_t>(-magnitude);
+    }
+    return magnitude >= ceiling - 1 ? std::numeric_limits<std::int32_t>::max()
+                                    : static_cast<std::int32_t>(magnitude);
+}
+
+double decimal_reading(std::string_view text) {
+    std::string digits;
+    std::size_t places = 0;
+    bool seen_point = false;
+    for (const char c : text) {
+        if (is_digit(c)) {
+            digits.push_back(c);
+            ++places;
+        } else if (c == '.') {
+            seen_point = true;
+            places = 0;
+        }
+    }
+    if (!seen_point) {
+        places = 0;
+    }
+    // Up to four places the divisor is the rate field's own; beyond that the same pattern goes on,
+    // so that 9.90000 still reads as 9.9.
+    double divisor = 1;
+    for (std::size_t p = 0; p < places; ++p) {
+        divisor *= 10;
+    }
+    return static_cast<double>(leading_integer(digits)) / divisor;
+}
+
+std::string number_characters(std::string_view text) {
+    std::string kept;
+    for (const char c : text) {
+        if (is_number_character(c)) {
+            kept.push_back(c);
+        }
+    }
+    return kept;
+}
+
+std::string blank_removal(std::string_view text) {
+    std::string kept;
+    for (const char c : text) {
+        if (c != ' ') {
+            kept.push_back(c);
+        }
+    }
+    return kept;
+}
+
+std::string amount_text(std::string_view text, int width) {
+    const std::string kept = number_characters(text);
+    const auto length = static_cast<std::int64_t>(kept.size());
+    const bool negative = leading_integer(kept) < 0;
+    // One comma for each full group of three digits after the first digit; an empty text has none.
+    const std::int64_t commas = length == 0 ? 0 : (negative ? (length - 2) / 3 : (length - 1) / 3);
+    const std::int64_t blanks = std::max<std::int64_t>(0, width - commas - length);
+    const std::int64_t capacity = negative ? 80 : 81;
+    if (blanks + length + commas > capacity) {
+        return {};
+    }
+
+    std::string out(static_cast<std::size_t>(blanks), ' ');
+    std::size_t first = 0;
+    if (negative) {
+        out.push_back('-');
+        first = 1;
+    }
+    for (std::size_t i = first; i < kept.size(); ++i) {
+        out.push_back(kept[i]);
+        const std::size_t following = kept.size() - i - 1;
+        if (following == 3 || following == 6 || following == 9) {
+            out.push_back(',');
+        }
+    }
+    return out;
+}
+
+std::string amount_text(std::int32_t value, int width) {
+    return amount_text(std::to_string(value), width);
+}
+
+std::string right_alignment(std::string_view text, int width) {
+    std::string kept = blank_removal(text);
+    const auto length = static_cast<int>(kept.size());
+    if (length >= width) {
+        return kept;
+    }
+    return std::string(static_cast<std::size_t>(width - length), ' ') + kept;
+}
+
+}  // namespace carloan

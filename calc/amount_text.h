@@ -1,0 +1,40 @@
+#pragma once
+// The five text operations that turn typed amounts into numbers and numbers into amount texts:
+// blanks, an optional "-", digits grouped by "," and exactly a given width. They work byte by
+// byte on code page 932 texts, which is safe because no byte of a double-byte character is an
+// ASCII digit, sign, point or blank.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace carloan {
+
+inline constexpr int amount_width = 14;
+inline constexpr int count_width = 5;
+inline constexpr int comparison_width = 8;
+// No amount text is longer than this, whatever its input.
+inline constexpr std::size_t amount_text_capacity = 81;
+
+// What a 32-bit text-to-long conversion gives: white space skipped, an optional sign, digits up
+// to the first other character. Beyond the 32-bit range it saturates at the range's ends.
+std::int32_t leading_integer(std::string_view text);
+
+// Digits and points only, the last point's places choosing the divisor: "9.9" gives 9.9,
+// "1.2.3" gives 12.3, "-5" gives 5.
+double decimal_reading(std::string_view text);
+
+// The digits, "+", "-" and "." of a text, in order.
+std::string number_characters(std::string_view text);
+
+std::string blank_removal(std::string_view text);
+
+// "159900" at width 14 gives seven blanks and "159,900". A grouped form wider than the width is
+// given unpadded; one that would pass the 81-character capacity gives the empty text.
+std::string amount_text(std::string_view text, int width);
+std::string amount_text(std::int32_t value, int width);
+
+// The text without any blank, right-aligned to the width; a longer text is given whole.
+std::string right_alignment(std::string_view text, int width);
+
+}  // namespace carloan

@@ -1,0 +1,72 @@
+#pragma once
+// The installment calculation: seven input texts and the two current flags in; the first missing
+// input's message, or every figure as an integer and as the text its output field shows.
+// It touches no window, record or table; the caller shows and stores what it returns.
+
+#include "storage/quote_record.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace carloan {
+
+// The main window's two switches. Only 1 and 2 carry a meaning; any other value stored in a
+// quote file is kept and read as the default.
+struct current_flags {
+    std::int32_t bonus_method = 0;  // 1 = bonus-month total method, else add-on method
+    std::int32_t cycle_mode = 1;    // 2 = second-cycle booking, else first-cycle booking
+};
+
+// Code page 932 texts as the fields give them to a read with a 30-byte limit (at most 29 bytes);
+// an empty text is an empty field.
+struct calc_inputs {
+    std::string rate_text;
+    std::string payment_count_text;
+    std::string net_balance_text;
+    std::string skip_months_text;
+    std::string bonus_addition_text;
+    std::string bonus_count_text;
+    std::string deferment_text;
+};
+
+inline constexpr std::size_t input_read_limit = 29;
+
+struct calc_result {
+    std::int32_t net_balance = 0;
+    std::int32_t loan_fee = 0;
+    std::int32_t loan_amount = 0;
+    std::int32_t payment_count = 0;
+    std::int32_t first_payment = 0;
+    std::int32_t later_payment = 0;
+    std::int32_t later_count = 0;
+    std::int32_t bonus_payment = 0;
+    std::int32_t bonus_count = 0;
+    std::int32_t deferment_months = 0;
+    std::int32_t comparison = 0;
+
+    // The output fields, in the order they are shown.
+    std::string loan_fee_text;
+    std::string loan_amount_text;
+    std::string first_payment_text;
+    std::string later_payment_text;
+    std::string later_count_text;
+    std::string bonus_payment_text;
+    std::string bonus_times_text;
+    std::string comparison_text;
+
+    std::string rate_text;  // the rate field's first 9 bytes, as the record keeps it
+};
+
+struct calc_outcome {
+    std::optional<calc_result> result;
+    std::string message;  // UTF-8; set exactly when result is empty
+};
+
+calc_outcome calculate(const calc_inputs& inputs, const current_flags& flags);
+
+// Stores a completed calculation into the record; names, remarks, schedule parameters and the
+// text slots are left alone.
+void store_result(quote_record& record, const calc_result& result, const current_flags& flags);
+
+}  // namespace carloan

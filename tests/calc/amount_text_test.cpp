@@ -1,0 +1,105 @@
+#include "calc/amount_text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace carloan {
+namespace {
+
+std::string blanks(int count) {
+    return std::string(static_cast<std::size_t>(count), ' ');
+}
+
+TEST(leading_integer, reads_like_a_32_bit_atol) {
+    struct row {
+        const char* text;
+        std::int32_t expected;
+    } rows[] = {
+        {"", 0},
+        {"abc", 0},
+        {"  42x", 42},
+        {"\t-17", -17},
+        {"+8", 8},
+        {"- 8", 0},
+        {"12,345", 12},
+        {"2147483647", 2147483647},
+        {"2147483648", 2147483647},
+        {"99999999999999999999", 2147483647},
+        {"-2147483648", -2147483647 - 1},
+        {"-2147483649", -2147483647 - 1},
+        {"-99999999999999999999", -2147483647 - 1},
+        {"０１２", 0},  // full-width digits are not digits
+    };
+    for (const row& r : rows) {
+        EXPECT_EQ(leading_integer(r.text), r.expected) << '"' << r.text << '"';
+    }
+}
+
+TEST(decimal_reading, keeps_digits_and_the_last_point) {
+    struct row {
+        const char* text;
+        double expected;
+    } rows[] = {
+        {"9.9", 9.9},    {"9.90", 9.9}, {".5", 0.5},        {"15", 15},
+        {"1.2.3", 12.3}, {"-5", 5},     {"12.345", 12.345}, {"7.1234", 7.1234},
+        {"abc", 0},      {"", 0},       {"9.90000", 9.9},   {"12.5％", 12.5},
+    };
+    for (const row& r : rows) {
+        EXPECT_EQ(decimal_reading(r.text), r.expected) << '"' << r.text << '"';
+    }
+}
+
+TEST(number_characters, drops_everything_else) {
+    EXPECT_EQ(number_characters(" 1,234,567円"), "1234567");
+    EXPECT_EQ(number_characters("+-.x9"), "+-.9");
+}
+
+TEST(amount_text, groups_and_pads_to_the_width) {
+    struct row {
+        std::string text;
+        int width;
+        std::string expected;
+    } rows[] = {
+        {"159900", 14, blanks(7) + "159,900"},
+        {"-1234567", 14, blanks(4) + "-1,234,567"},
+        {"       159,900", 14, blanks(7) + "159,900"},
+        {"35", 5, blanks(3) + "35"},
+        {"-1", 5, blanks(3) + "-1"},
+        {"0", 8, blanks(7) + "0"},
+        {"1234.5", 14, blanks(7) + "123,4.5"},
+        {"+1234", 14, blanks(8) + "+1,234"},
+        {"-0", 14, blanks(12) + "-0"},
+        {"2147483647", 14, " 2,147,483,647"},
+        {"-2147483648", 14, "-2,147,483,648"},
+        {"1000000", 8, "1,000,000"},  // wider than its width: given whole, never cut
+        {"abc", 14, blanks(14)},
+        {"", 5, blanks(5)},
+    };
+    for (const row& r : rows) {
+        EXPECT_EQ(amount_text(r.text, r.width), r.expected) << '"' << r.text << '"';
+    }
+    EXPECT_EQ(amount_text(-2147483647 - 1, amount_width), "-2,147,483,648");
+}
+
+TEST(amount_text, never_exceeds_its_capacity) {
+    const std::string long_digits(60, '7');
+    const std::string grouped = amount_text(long_digits, amount_width);
+    EXPECT_LE(grouped.size(), amount_text_capacity);
+    EXPECT_EQ(amount_text(std::string(80, '1'), amount_width), "");
+    EXPECT_EQ(amount_text("-" + std::string(61, '1'), 14), "");
+    EXPECT_EQ(amount_text("12", 81), blanks(79) + "12");
+    EXPECT_EQ(amount_text("12", 200), "");
+}
+
+TEST(right_alignment, removes_every_blank_then_pads) {
+    // 円 as code page 932 bytes, two of them.
+    EXPECT_EQ(right_alignment("   1,234,567 \x89\x7E", 30), blanks(19) + "1,234,567\x89\x7E");
+    EXPECT_EQ(right_alignment("a b", 3), " ab");
+    EXPECT_EQ(right_alignment("a b", 3).size(), 3u);
+    EXPECT_EQ(right_alignment("abc", 3), "abc");
+    EXPECT_EQ(right_alignment(std::string(40, 'x'), 30), std::string(40, 'x'));
+}
+
+}  // namespace
+}  // namespace carloan

@@ -1,0 +1,70 @@
+#pragma once
+// Small tools for driving the real windows in headless tests.
+
+#include "app/message_box.h"
+
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace carloan::testing {
+
+struct shown_message {
+    QString caption;
+    QString text;
+};
+
+// Records every message box shown while it lives; each is answered with OK at once.
+class message_recorder {
+  public:
+    message_recorder() {
+        set_message_hook([this](QWidget*, const QString& caption, const QString& text) {
+            messages.push_back({caption, text});
+            if (on_message) {
+                on_message();
+            }
+        });
+    }
+    ~message_recorder() {
+        set_message_hook([](QWidget*, const QString& caption, const QString& text) {
+            ADD_FAILURE() << "unexpected message box [" << caption.toStdString()
+                          << "]: " << text.toStdString();
+        });
+    }
+    message_recorder(const message_recorder&) = delete;
+    message_recorder& operator=(const message_recorder&) = delete;
+
+    std::vector<shown_message> messages;
+    std::function<void()> on_message;  // runs inside the (would-be) modal box
+};
+
+// Runs `act` on the next modal dialog once it is shown, from inside its event loop. The dialog
+// is found as the active modal widget; `act` must end it (accept, reject, a click on a button).
+inline void when_modal(std::function<void(QWidget*)> act, int timeout_ms = 5000) {
+    QWidget* before = QApplication::activeModalWidget();
+    auto timer = std::make_shared<QElapsedTimer>();
+    timer->start();
+    auto poll = std::make_shared<std::function<void()>>();
+    *poll = [act, timer, poll, timeout_ms, before]() {
+        if (QWidget* modal = QApplication::activeModalWidget();
+            modal && modal != before && modal->isVisible()) {
+            act(modal);
+            return;
+        }
+        if (timer->elapsed() > timeout_ms) {
+            ADD_FAILURE() << "no modal dialog appeared";
+            return;
+        }
+        QTimer::singleShot(5, *poll);
+    };
+    QTimer::singleShot(0, *poll);
+}
+
+}  // namespace carloan::testing

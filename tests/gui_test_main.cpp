@@ -1,0 +1,20 @@
+// Entry point of the headless GUI tests: one QApplication on the offscreen platform, and any
+// message box that no test expects fails the test instead of waiting for a click.
+
+#include "app/message_box.h"
+
+#include <gtest/gtest.h>
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    carloan::set_message_hook([](QWidget*, const QString& caption, const QString& text) {
+        ADD_FAILURE() << "unexpected message box [" << caption.toStdString()
+                      << "]: " << text.toStdString();
+    });
+    return RUN_ALL_TESTS();
+}
