@@ -1,0 +1,179 @@
+#include "schedule/expand.h"
+
+#include "calc/amount_text.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string_view>
+
+namespace carloan {
+namespace {
+
+// Table columns are 32-bit; absurd entries (a year near the range's end, a loan amount with huge
+// payments) wrap there instead of overflowing.
+std::int32_t wrapped(std::int64_t value) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(static_cast<std::uint64_t>(value)));
+}
+
+std::int64_t month_index(std::int64_t year, std::int64_t month) {
+    return year * 12 + month;
+}
+
+schedule_parameters parameters_of(const quote_record& record) {
+    return {record.start_year,        record.start_month,   record.first_bonus_year,
+            record.first_bonus_month, record.bonus_month_1, record.bonus_month_2};
+}
+
+// An empty field zeroes its record value and stops the expansion with its message.
+bool read_entry(std::string_view text, std::int32_t& target, const char* missing_message,
+                expansion& out) {
+    if (text.empty()) {
+        target = 0;
+        out.message = missing_message;
+        return false;
+    }
+    target = leading_integer(text);
+    return true;
+}
+
+bool read_entries(const quote_record& record, const schedule_entries& in, expansion& out) {
+    schedule_parameters& p = out.parameters;
+    if (!read_entry(in.start_year, p.start_year, "返済開始年が未入力です", out) ||
+        !read_entry(in.start_month, p.start_month, "返済開始月が未入力です", out)) {
+        return false;
+    }
+    if (record.bonus_payment >= 1) {
+        return read_entry(in.first_bonus_year, p.first_bonus_year, "初回ボーナス返済年が未入力です",
+                          out) &&
+               read_entry(in.first_bonus_month, p.first_bonus_month,
+                          "初回ボーナス返済月が未入力です", out) &&
+               read_entry(in.bonus_month_1, p.bonus_month_1, "ボーナス月１が未入力です", out) &&
+               read_entry(in.bonus_month_2, p.bonus_month_2, "ボーナス月２が未入力です", out);
+    }
+    // Without a bonus the bonus fields are not read; their stored values are cleared.
+    p.first_bonus_year = 0;
+    p.first_bonus_month = 0;
+    p.bonus_month_1 = 0;
+    p.bonus_month_2 = 0;
+    return true;
+}
+
+// Builds row 0 and one row per payment; gives the number of bonus months met.
+int build_rows(const quote_record& record, const schedule_parameters& p,
+               std::vector<schedule_row>& rows) {
+    const std::int64_t threshold = month_index(p.first_bonus_year, p.first_bonus_month);
+    const bool has_bonus = record.bonus_payment >= 1;
+    const bool total_method = record.bonus_method == 1;
+    const int count = std::max(0, record.payment_count);
+
+    rows.reserve(static_cast<std::size_t>(count) + 1);
+    rows.push_back(
+        {p.start_year, wrapped(std::int64_t{p.start_month} - 1), 0, 0, record.loan_amount});
+    int bonus_months = 0;
+    for (int k = 1; k <= count; ++k) {
+        const schedule_row& previous = rows.back();
+        schedule_row row{previous.year, wrapped(std::int64_t{previous.month} + 1), 0, 0, 0};
+        if (row.month > 12) {
+            row.month = 1;
+            row.year = wrapped(std::int64_t{row.year} + 1);
+        }
+        row.regular_payment = k == 1 ? record.first_payment : record.later_payment;
+
+        // A quote without a bonus has no bonus month, even when a month typed as 0 or less
+        // meets the cleared bonus months.
+        const bool bonus_month = has_bonus && month_index(row.year, row.month) >= threshold &&
+                                 (row.month == p.bonus_month_1 || row.month == p.bonus_month_2);
+        if (bonus_month) {
+            row.bonus_part = record.bonus_payment;
+            ++bonus_months;
+            if (total_method) {
+                // The bonus payment replaces the month's installment; payment 1 keeps what it
+                // carries beyond a regular one.
+                row.regular_payment =
+                    k == 1 ? wrapped(std::int64_t{record.first_payment} - record.later_payment) : 0;
+            }
+        }
+        row.balance =
+            wrapped(std::int64_t{previous.balance} - row.bonus_part - row.regular_payment);
+        rows.push_back(row);
+    }
+    return bonus_months;
+}
+
+std::string formatted(const char* format, long long first, long long second) {
+    char buffer[160];
+    std::snprintf(buffer, sizeof buffer, format, first, second);
+    return buffer;
+}
+
+}  // namespace
+
+expansion expand(const quote_record& record, const schedule_entries& entered) {
+    expansion out;
+    out.parameters = parameters_of(record);
+    if (!read_entries(record, entered, out)) {
+        return out;
+    }
+    // The table holds 420 payments; refuse a longer quote before writing any row, after the
+    // entries are read so that they are kept as for any other stop.
+    if (record.payment_count > static_cast<std::int64_t>(max_payments)) {
+        out.message = too_many_payments_message;
+        return out;
+    }
+
+    const schedule_parameters& p = out.parameters;
+    const int bonus_months = build_rows(record, p, out.rows);
+    if (bonus_months != record.bonus_count) {
+        out.message = formatted("ボーナス回数は(%lld)回です。指定した回数(%lld)と異なります",
+                                bonus_months, record.bonus_count);
+        return out;
+    }
+
+    // The number of the payment in the first bonus month, start and bonus month both counted.
+    const std::int64_t deferment =
+        std::max<std::int64_t>(0, (std::int64_t{p.first_bonus_year} - p.start_year) * 12 -
+                                      p.start_month + p.first_bonus_month + 1);
+    if (record.cycle_mode == 1 && deferment != record.deferment_months) {
+        out.message = formatted("ボーナス据置月数は(%lld)ヶ月です。指定した月数(%lld)と異なります",
+                                deferment, record.deferment_months);
+        return out;
+    }
+
+    out.lines.reserve(out.rows.size() - 1);
+    for (std::size_t k = 1; k < out.rows.size(); ++k) {
+        out.lines.push_back(listing_line(static_cast<int>(k), out.rows[k]));
+    }
+    return out;
+}
+
+std::string listing_line(int payment_number, const schedule_row& row) {
+    char head[48];
+    std::snprintf(head, sizeof head, "%3d   %4d/%02d ", payment_number, static_cast<int>(row.year),
+                  static_cast<int>(row.month));
+    // The amount paid is summed wide: two large 32-bit parts must not wrap into a wrong sign.
+    const std::int64_t paid = std::int64_t{row.regular_payment} + row.bonus_part;
+    std::string line = head;
+    line += amount_text(std::to_string(paid), amount_width);
+    line += amount_text(row.balance, amount_width);
+    return line;
+}
+
+void store_expansion(quote_record& record, repayment_table& table, const expansion& result) {
+    const schedule_parameters& p = result.parameters;
+    record.start_year = p.start_year;
+    record.start_month = p.start_month;
+    record.first_bonus_year = p.first_bonus_year;
+    record.first_bonus_month = p.first_bonus_month;
+    record.bonus_month_1 = p.bonus_month_1;
+    record.bonus_month_2 = p.bonus_month_2;
+    const std::size_t count = std::min(result.rows.size(), table.size());
+    std::copy_n(result.rows.begin(), count, table.begin());
+}
+
+schedule_entries entries_of(const quote_record& record) {
+    return {std::to_string(record.start_year),       std::to_string(record.start_month),
+            std::to_string(record.first_bonus_year), std::to_string(record.first_bonus_month),
+            std::to_string(record.bonus_month_1),    std::to_string(record.bonus_month_2)};
+}
+
+}  // namespace carloan
