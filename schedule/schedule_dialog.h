@@ -1,11 +1,53 @@
 #pragma once
-// The repayment schedule dialog, opened by 明細 after the calculation.
+// The repayment schedule dialog, opened by 明細 after the calculation: the clerk enters when
+// repayment starts and when bonuses fall, and 展開 lists the quote month by month. It moves texts
+// between its fields and the expansion; the expansion itself lives in schedule/expand.h.
+
+#include "schedule/expand.h"
+
+#include <QDialog>
+
+#include <memory>
+#include <string>
+#include <vector>
 
 class QWidget;
+
+namespace Ui {
+class schedule_dialog;
+}
 
 namespace carloan {
 
 struct session_state;
+
+class schedule_dialog : public QDialog {
+    Q_OBJECT
+
+  public:
+    // Fills the fields from the session's quote record; the list starts empty.
+    schedule_dialog(session_state& session, QWidget* parent = nullptr);
+    ~schedule_dialog() override;
+
+    // The six editable fields as code page 932 texts, each read as far as a field read goes.
+    schedule_entries entries() const;
+
+    // Replaces the list by these code page 932 lines, in order.
+    void set_lines(const std::vector<std::string>& lines);
+
+    // 展開: stores the entries and the rows in the session, then lists them or shows the message.
+    void expand_schedule();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void show_record();
+    void align_captions();
+
+    std::unique_ptr<Ui::schedule_dialog> ui_;
+    session_state& session_;
+};
 
 void run_schedule_dialog(QWidget* parent, session_state& session);
 

@@ -1,0 +1,212 @@
+#include "schedule/schedule_dialog.h"
+
+#include "app/session.h"
+#include "gui_support.h"
+
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QFontInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+namespace carloan {
+namespace {
+
+using testing::message_recorder;
+using testing::when_modal;
+
+template <typename W>
+W* by_name(QWidget* dialog, const QString& accessible_name) {
+    for (W* widget : dialog->findChildren<W*>()) {
+        if (widget->accessibleName() == accessible_name) {
+            return widget;
+        }
+    }
+    ADD_FAILURE() << "no widget named " << accessible_name.toStdString();
+    return nullptr;
+}
+
+QPushButton* button(QWidget* dialog, const QString& text) {
+    for (QPushButton* b : dialog->findChildren<QPushButton*>()) {
+        if (b->text() == text) {
+            return b;
+        }
+    }
+    ADD_FAILURE() << "no button " << text.toStdString();
+    return nullptr;
+}
+
+void type_into(QWidget* dialog, const QString& field_name, const QString& text) {
+    QLineEdit* field = by_name<QLineEdit>(dialog, field_name);
+    field->clear();
+    QTest::keyClicks(field, text);
+}
+
+void press_expand(QWidget* dialog) {
+    QTest::mouseClick(button(dialog, QStringLiteral("展開")), Qt::LeftButton);
+}
+
+QStringList listed(QWidget* dialog) {
+    QStringList lines;
+    QListWidget* list = by_name<QListWidget>(dialog, QStringLiteral("返済明細"));
+    for (int i = 0; i < list->count(); ++i) {
+        lines.push_back(list->item(i)->text());
+    }
+    return lines;
+}
+
+// Six payments from May 2000 with one bonus in July, as the calculation left them.
+session_state worked_session(std::int32_t cycle_mode = 1) {
+    session_state session;
+    quote_record& r = session.record;
+    r.loan_amount = 95000;
+    r.payment_count = 6;
+    r.first_payment = 15000;
+    r.later_payment = 14000;
+    r.bonus_payment = 10000;
+    r.bonus_count = 1;
+    r.deferment_months = 3;
+    r.cycle_mode = cycle_mode;
+    r.start_year = 2000;
+    r.start_month = 5;
+    r.first_bonus_year = 2000;
+    r.first_bonus_month = 7;
+    r.bonus_month_1 = 7;
+    r.bonus_month_2 = 12;
+    return session;
+}
+
+const QStringList worked_lines{
+    QStringLiteral("  1   2000/05         15,000        80,000"),
+    QStringLiteral("  2   2000/06         14,000        66,000"),
+    QStringLiteral("  3   2000/07         24,000        42,000"),
+    QStringLiteral("  4   2000/08         14,000        28,000"),
+    QStringLiteral("  5   2000/09         14,000        14,000"),
+    QStringLiteral("  6   2000/10         14,000             0"),
+};
+
+TEST(ScheduleDialog, OpensWithTheRecordAndListsOnExpand) {
+    session_state session = worked_session();
+    schedule_dialog dialog(session);
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("ご返済明細"));
+
+    const std::pair<const char16_t*, const char16_t*> shown[] = {
+        {u"返済開始年", u"2000"},      {u"返済開始月", u"5"},   {u"初回ボーナス返済年", u"2000"},
+        {u"初回ボーナス返済月", u"7"}, {u"ボーナス月１", u"7"}, {u"ボーナス月２", u"12"},
+        {u"返済回数", u"6"},           {u"ボーナス回数", u"1"},
+    };
+    for (const auto& [name, value] : shown) {
+        const QLineEdit* field = by_name<QLineEdit>(&dialog, QString::fromUtf16(name));
+        EXPECT_EQ(field->text(), QString::fromUtf16(value))
+            << QString::fromUtf16(name).toStdString();
+    }
+    EXPECT_TRUE(by_name<QLineEdit>(&dialog, QStringLiteral("返済回数"))->isReadOnly());
+    EXPECT_TRUE(by_name<QLineEdit>(&dialog, QStringLiteral("ボーナス回数"))->isReadOnly());
+    EXPECT_FALSE(by_name<QLineEdit>(&dialog, QStringLiteral("返済開始年"))->isReadOnly());
+    EXPECT_TRUE(listed(&dialog).isEmpty());
+    EXPECT_TRUE(button(&dialog, QStringLiteral("閉じる"))->isDefault());
+    EXPECT_TRUE(
+        QFontInfo(by_name<QListWidget>(&dialog, QStringLiteral("返済明細"))->font()).fixedPitch());
+
+    message_recorder messages;
+    press_expand(&dialog);
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_EQ(listed(&dialog), worked_lines);
+    EXPECT_EQ(session.table[3].bonus_part, 10000);
+    EXPECT_EQ(session.table[6].balance, 0);
+}
+
+TEST(ScheduleDialog, MessagesLeaveTheListAndKeepWhatWasRead) {
+    session_state session = worked_session();
+    schedule_dialog dialog(session);
+    message_recorder messages;
+    press_expand(&dialog);
+    ASSERT_EQ(listed(&dialog), worked_lines);
+
+    type_into(&dialog, QStringLiteral("返済開始年"), QStringLiteral("2001"));
+    type_into(&dialog, QStringLiteral("返済開始月"), QString());
+    press_expand(&dialog);
+    type_into(&dialog, QStringLiteral("返済開始月"), QStringLiteral("5"));
+    type_into(&dialog, QStringLiteral("初回ボーナス返済年"), QStringLiteral("2001"));
+    type_into(&dialog, QStringLiteral("ボーナス月１"), QStringLiteral("1"));
+    press_expand(&dialog);  // neither January nor December falls in May to October
+    type_into(&dialog, QStringLiteral("ボーナス月１"), QStringLiteral("7"));
+    type_into(&dialog, QStringLiteral("初回ボーナス返済月"), QStringLiteral("6"));
+    press_expand(&dialog);  // June is payment 2; the calculation deferred to payment 3
+
+    ASSERT_EQ(messages.messages.size(), 3u);
+    const QString expected[] = {
+        QStringLiteral("返済開始月が未入力です"),
+        QStringLiteral("ボーナス回数は(0)回です。指定した回数(1)と異なります"),
+        QStringLiteral("ボーナス据置月数は(2)ヶ月です。指定した月数(3)と異なります"),
+    };
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(messages.messages[i].caption, QStringLiteral("Tavri"));
+        EXPECT_EQ(messages.messages[i].text, expected[i]);
+    }
+    EXPECT_EQ(listed(&dialog), worked_lines);
+    EXPECT_EQ(session.record.start_year, 2001);
+    EXPECT_EQ(session.record.first_bonus_month, 6);
+    EXPECT_EQ(session.record.bonus_month_1, 7);
+}
+
+TEST(ScheduleDialog, ExpandingAgainForgetsFormerBonusMonths) {
+    session_state session = worked_session(2);  // second cycle: the deferment is not checked
+    schedule_dialog dialog(session);
+    message_recorder messages;
+    press_expand(&dialog);
+    type_into(&dialog, QStringLiteral("初回ボーナス返済月"), QStringLiteral("8"));
+    type_into(&dialog, QStringLiteral("ボーナス月１"), QStringLiteral("8"));
+    press_expand(&dialog);
+
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_EQ(listed(&dialog), (QStringList{
+                                   QStringLiteral("  1   2000/05         15,000        80,000"),
+                                   QStringLiteral("  2   2000/06         14,000        66,000"),
+                                   QStringLiteral("  3   2000/07         14,000        52,000"),
+                                   QStringLiteral("  4   2000/08         24,000        28,000"),
+                                   QStringLiteral("  5   2000/09         14,000        14,000"),
+                                   QStringLiteral("  6   2000/10         14,000             0"),
+                               }));
+    EXPECT_EQ(session.table[3].bonus_part, 0);
+}
+
+TEST(ScheduleDialog, RefusesMorePaymentsThanTheTableHolds) {
+    session_state session = worked_session();
+    session.record.payment_count = 421;
+    session.table[420].balance = 7;  // must not be touched
+    schedule_dialog dialog(session);
+    message_recorder messages;
+    type_into(&dialog, QStringLiteral("返済開始年"), QStringLiteral("2010"));
+    press_expand(&dialog);
+
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].caption, QStringLiteral("Tavri"));
+    EXPECT_EQ(messages.messages[0].text,
+              QStringLiteral("返済回数が420回を超えるため明細を展開できません"));
+    EXPECT_TRUE(listed(&dialog).isEmpty());
+    EXPECT_EQ(session.record.start_year, 2010);
+    EXPECT_EQ(session.table[420].balance, 7);
+}
+
+TEST(ScheduleDialog, OpensAtTheTopLeftAndClosesWithItsButton) {
+    session_state session = worked_session();
+    QPoint shown_at(-1, -1);
+    QPoint screen_corner;
+    bool closed_by_button = false;
+    when_modal([&](QWidget* dialog) {
+        shown_at = dialog->frameGeometry().topLeft();
+        screen_corner = dialog->screen()->availableGeometry().topLeft();
+        QTest::mouseClick(button(dialog, QStringLiteral("閉じる")), Qt::LeftButton);
+        closed_by_button = true;
+    });
+    run_schedule_dialog(nullptr, session);
+    EXPECT_TRUE(closed_by_button);
+    EXPECT_EQ(shown_at, screen_corner);
+}
+
+}  // namespace
+}  // namespace carloan
