@@ -1,5 +1,6 @@
 #include "schedule/schedule_dialog.h"
 
+#include "app/main_window.h"
 #include "app/session.h"
 #include "gui_support.h"
 
@@ -206,6 +207,35 @@ TEST(ScheduleDialog, OpensAtTheTopLeftAndClosesWithItsButton) {
     run_schedule_dialog(nullptr, session);
     EXPECT_TRUE(closed_by_button);
     EXPECT_EQ(shown_at, screen_corner);
+}
+
+TEST(ScheduleDialog, OpensFromTheMainWindowAfterTheCalculation) {
+    session_state session;
+    main_window window(session);
+    window.show();
+    QTest::keyClicks(window.field(main_control::rate), QStringLiteral("9.9"));
+    QTest::keyClicks(window.field(main_control::payment_count), QStringLiteral("36"));
+    QTest::keyClicks(window.field(main_control::net_balance), QStringLiteral("1000000"));
+
+    message_recorder messages;
+    QString payment_count_shown;
+    QStringList lines;
+    when_modal([&](QWidget* dialog) {
+        payment_count_shown = by_name<QLineEdit>(dialog, QStringLiteral("返済回数"))->text();
+        type_into(dialog, QStringLiteral("返済開始年"), QStringLiteral("2024"));
+        type_into(dialog, QStringLiteral("返済開始月"), QStringLiteral("5"));
+        press_expand(dialog);
+        lines = listed(dialog);
+        QTest::mouseClick(button(dialog, QStringLiteral("閉じる")), Qt::LeftButton);
+    });
+    QTest::mouseClick(button(&window, QStringLiteral("明細")), Qt::LeftButton);
+
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_EQ(payment_count_shown, QStringLiteral("36"));
+    ASSERT_EQ(lines.size(), 36);
+    EXPECT_EQ(lines.front(), QStringLiteral("  1   2024/05         32,900     1,127,000"));
+    EXPECT_EQ(lines.back(), QStringLiteral(" 36   2027/04         32,200             0"));
+    EXPECT_EQ(session.record.start_year, 2024);
 }
 
 }  // namespace
