@@ -18,6 +18,7 @@
 
 #include <QFocusEvent>
 #include <QIcon>
+#include <QPixmap>
 
 #include <span>
 
@@ -110,7 +111,8 @@ main_window::main_window(session_state& session, main_window_steps steps, QWidge
       steps_(std::move(steps)) {
     ui_->setupUi(this);
     load_icon_resource();
-    setWindowIcon(QIcon(QStringLiteral(":/carloan.png")));
+    // Naming the format spares probing every image reader at start-up.
+    setWindowIcon(QIcon(QPixmap(QStringLiteral(":/carloan.png"), "PNG")));
 
     for (const field_control& control : field_controls) {
         QLineEdit* line = ui_.get()->*control.widget;
