@@ -98,10 +98,14 @@ std::size_t saved_text_limit(std::span<char> slot) {
 }  // namespace
 
 main_window_steps main_window_steps::program() {
-    return {run_schedule_dialog, run_print_confirmation_dialog,
-            print_estimate,      run_save_name_dialog,
-            run_open_dialog,     run_branch_settings_dialog,
-            carloan::save_quote, carloan::open_quote};
+    return {.schedule_dialog = run_schedule_dialog,
+            .print_confirmation_dialog = run_print_confirmation_dialog,
+            .print = print_estimate,
+            .save_name_dialog = run_save_name_dialog,
+            .open_dialog = run_open_dialog,
+            .branch_settings_dialog = run_branch_settings_dialog,
+            .save = carloan::save_quote,
+            .open = carloan::open_quote};
 }
 
 main_window::main_window(session_state& session, main_window_steps steps, QWidget* parent)
