@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <random>
 #include <string>
 #include <system_error>
@@ -11,6 +12,7 @@
 #ifdef _WIN32
 #include <io.h>
 #include <share.h>
+#include <windows.h>
 #else
 #include <unistd.h>
 #endif
@@ -35,6 +37,10 @@ bool sync(int fd) {
 int close_file(int fd) {
     return _close(fd);
 }
+bool replace(const std::filesystem::path& from, const std::filesystem::path& to) {
+    return MoveFileExW(from.c_str(), to.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
 #else
 int open_new(const std::filesystem::path& path) {
     return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -47,6 +53,9 @@ bool sync(int fd) {
 }
 int close_file(int fd) {
     return ::close(fd);
+}
+bool replace(const std::filesystem::path& from, const std::filesystem::path& to) {
+    return std::rename(from.c_str(), to.c_str()) == 0;
 }
 #endif
 
@@ -74,8 +83,7 @@ std::filesystem::path temporary_name(const std::filesystem::path& path) {
     return path.parent_path() / name;
 }
 
-// Makes the rename itself survive a power cut. Not available for folders on Windows, where the
-// rename is written through by the file system.
+// Makes the rename itself survive a power cut; on Windows the move is written through instead.
 void sync_folder([[maybe_unused]] const std::filesystem::path& path) {
 #ifndef _WIN32
     const std::filesystem::path folder = path.parent_path().empty() ? "." : path.parent_path();
@@ -105,12 +113,9 @@ bool write_file_atomically(const std::filesystem::path& path, std::span<const ch
     bool written = write_all(fd, bytes) && sync(fd);
     written = close_file(fd) == 0 && written;
 
-    std::error_code error;
-    if (written) {
-        std::filesystem::rename(temporary, path, error);
-    }
-    if (!written || error) {
-        std::filesystem::remove(temporary, error);
+    if (!written || !replace(temporary, path)) {
+        std::error_code ignored;
+        std::filesystem::remove(temporary, ignored);
         return false;
     }
     sync_folder(path);

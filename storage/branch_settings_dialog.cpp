@@ -52,6 +52,12 @@ void read_field(const QLineEdit& edit, std::span<char> slot) {
     write_slot(readable, field_cp932(edit.text(), readable.size() - 1));
 }
 
+void show_fields(form& ui, branch_settings& settings, std::span<const text_field> fields) {
+    for (const text_field& f : fields) {
+        (ui.*f.edit)->setText(from_cp932(read_slot(f.slot(settings))));
+    }
+}
+
 }  // namespace
 
 branch_settings_dialog::branch_settings_dialog(session_state& session, QWidget* parent,
@@ -70,7 +76,7 @@ branch_settings_dialog::branch_settings_dialog(session_state& session, QWidget* 
     connect(ui_->close_button, &QPushButton::clicked, this, &QDialog::accept);
 
     load_branch_settings(session_.settings, path_);
-    show_settings();
+    show_fields(*ui_, session_.settings, text_fields);
     ui_->branch_name->setFocus();
 }
 
@@ -121,13 +127,8 @@ void branch_settings_dialog::update_settings() {
 
 void branch_settings_dialog::put_standard_lines() {
     fill_standard_letter_lines(session_.settings);
-    show_settings();
-}
-
-void branch_settings_dialog::show_settings() {
-    for (const text_field& f : text_fields) {
-        ((*ui_).*f.edit)->setText(from_cp932(read_slot(f.slot(session_.settings))));
-    }
+    // Branch name, telephone and staff name keep what the clerk typed.
+    show_fields(*ui_, session_.settings, std::span(text_fields).subspan(3));
 }
 
 void run_branch_settings_dialog(QWidget* parent, session_state& session) {

@@ -62,7 +62,6 @@ class branch_settings_dialog : public QDialog {
   private:
     void update_settings();
     void put_standard_lines();
-    void show_settings();
 
     std::unique_ptr<Ui::branch_settings_dialog> ui_;
     session_state& session_;
