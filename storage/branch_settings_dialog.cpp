@@ -52,9 +52,16 @@ void read_field(const QLineEdit& edit, std::span<char> slot) {
     write_slot(readable, field_cp932(edit.text(), readable.size() - 1));
 }
 
+// Bytes that are no character (only a foreign file has them) are left out of the field: the
+// validator would otherwise refuse every later edit of it, even a deletion.
+QString shown_text(const std::string& cp932) {
+    const QString text = from_cp932(cp932);
+    return to_cp932(text) ? text : from_cp932(field_cp932(text, cp932.size()));
+}
+
 void show_fields(form& ui, branch_settings& settings, std::span<const text_field> fields) {
     for (const text_field& f : fields) {
-        (ui.*f.edit)->setText(from_cp932(read_slot(f.slot(settings))));
+        (ui.*f.edit)->setText(shown_text(read_slot(f.slot(settings))));
     }
 }
 

@@ -216,6 +216,19 @@ TEST_F(branch_settings_dialog_test, foreign_file_without_terminators_shows_each_
     EXPECT_EQ(stored.size(), 491u);
 }
 
+TEST_F(branch_settings_dialog_test, bytes_that_are_no_character_do_not_lock_the_field) {
+    branch_settings on_disk{};
+    write_slot(on_disk.branch_name,
+               "ab\x85\x40"
+               "cd");  // 0x85 0x40 is unassigned
+    write_file(file, bytes_of(on_disk));
+    run([](QWidget* dialog) {
+        type(field(dialog, "支店名称"), "e");
+        EXPECT_EQ(field(dialog, "支店名称")->text(), "abcde");
+        button(dialog, "閉じる")->click();
+    });
+}
+
 TEST_F(branch_settings_dialog_test, standard_lines_then_close_change_the_record_but_not_the_file) {
     branch_settings on_disk{};
     write_slot(on_disk.branch_name, "Ueno");
