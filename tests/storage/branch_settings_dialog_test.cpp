@@ -124,7 +124,6 @@ TEST_F(branch_settings_dialog_test, opens_top_left_showing_the_file_not_the_reco
         EXPECT_EQ(dialog->windowTitle(), "初期登録");
         EXPECT_EQ(dialog->frameGeometry().topLeft(),
                   dialog->screen()->availableGeometry().topLeft());
-        std::vector<QString> names;
         for (const QString& label : labels) {
             ASSERT_TRUE(field(dialog, label));
         }

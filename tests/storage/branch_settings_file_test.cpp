@@ -104,25 +104,21 @@ TEST_F(branch_settings_file, store_writes_exactly_the_record_whatever_was_there)
 
 TEST_F(branch_settings_file, load_replaces_only_the_bytes_the_file_holds) {
     struct row {
-        std::size_t file_size;
+        int file_size;  // -1: no file
         std::size_t replaced;
     };
-    for (const row& r : std::array<row, 4>{{{0, 0}, {100, 100}, {491, 491}, {600, 491}}}) {
-        write_file(path, std::string(r.file_size, 'F'));
+    for (const row& r : std::array<row, 5>{{{-1, 0}, {0, 0}, {100, 100}, {491, 491}, {600, 491}}}) {
+        fs::remove(path);
+        if (r.file_size >= 0) {
+            write_file(path, std::string(static_cast<std::size_t>(r.file_size), 'F'));
+        }
         branch_settings settings;
         std::memset(&settings, 'm', sizeof settings);
         load_branch_settings(settings, path);
         EXPECT_EQ(bytes_of(settings),
                   std::string(r.replaced, 'F') + std::string(491 - r.replaced, 'm'))
-            << r.file_size << "-byte file";
+            << "file of " << r.file_size << " bytes";
     }
-}
-
-TEST_F(branch_settings_file, load_without_a_file_keeps_the_record) {
-    branch_settings settings;
-    std::memset(&settings, 'm', sizeof settings);
-    load_branch_settings(settings, path);
-    EXPECT_EQ(bytes_of(settings), std::string(491, 'm'));
 }
 
 TEST_F(branch_settings_file, store_that_cannot_create_its_file_reports_false) {
