@@ -67,23 +67,6 @@ TEST(standard_letter_lines, have_the_byte_lengths_they_print_with) {
     EXPECT_EQ(standard_letter_lines()[0].substr(0, 3), "  \x82");  // two half-width blanks
 }
 
-TEST(standard_letter_lines, fill_only_the_letter_lines_and_keep_their_tails) {
-    branch_settings settings;
-    std::memset(&settings, 'x', sizeof settings);
-    fill_standard_letter_lines(settings);
-
-    EXPECT_EQ(read_slot(settings.branch_name), std::string(31, 'x'));
-    EXPECT_EQ(read_slot(settings.telephone), std::string(16, 'x'));
-    EXPECT_EQ(read_slot(settings.staff_name), std::string(19, 'x'));
-    const std::array<const char*, 5> slots{settings.opening_line_1, settings.opening_line_2,
-                                           settings.note_line_1, settings.note_line_2,
-                                           settings.note_line_3};
-    for (std::size_t i = 0; i < slots.size(); ++i) {
-        const std::string& line = standard_letter_lines()[i];
-        EXPECT_EQ(std::string(slots[i], line.size() + 2), line + std::string("\0x", 2));
-    }
-}
-
 TEST_F(branch_settings_file, store_from_an_empty_start_writes_491_zero_bytes) {
     ASSERT_TRUE(store_branch_settings(branch_settings{}, path));
     EXPECT_EQ(read_file(path), std::string(491, '\0'));
