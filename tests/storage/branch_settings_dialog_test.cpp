@@ -1,5 +1,6 @@
 #include "storage/branch_settings_dialog.h"
 
+#include "app/main_window.h"
 #include "app/session.h"
 #include "gui_support.h"
 #include "storage/standard_letter_lines.h"
@@ -307,6 +308,20 @@ TEST_F(branch_settings_dialog_test, reports_focus_moving_between_fields_by_contr
     EXPECT_EQ(controls(lost), (std::vector<int>{1005, 1006}));
     EXPECT_EQ(dialog.field(branch_settings_control::staff_name), QApplication::focusWidget());
     dialog.accept();
+}
+
+TEST_F(branch_settings_dialog_test, opens_from_the_main_window_button) {
+    main_window window(session);
+    window.show();
+    QWidget* opened_over = nullptr;
+    when_modal([&](QWidget* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), "初期登録");
+        opened_over = dialog->parentWidget();
+        button(dialog, "閉じる")->click();
+    });
+    window.findChild<QPushButton*>("settings_button")->click();
+    EXPECT_EQ(opened_over, &window);
+    window.done(0);
 }
 
 }  // namespace
