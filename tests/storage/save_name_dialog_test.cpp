@@ -126,19 +126,35 @@ TEST_F(save_name_fixture, proposes_the_window_title_unless_it_is_new) {
               testing::by_accessible_name<QLineEdit>(&after_save, "ファイル名称"));
 }
 
+// Points TMPDIR somewhere else while it lives.
+class temporary_directory {
+  public:
+    explicit temporary_directory(const std::filesystem::path& folder)
+        : had_(qEnvironmentVariableIsSet("TMPDIR")), old_(qgetenv("TMPDIR")) {
+        qputenv("TMPDIR", QFile::encodeName(QString::fromStdU16String(folder.u16string())));
+    }
+    ~temporary_directory() { had_ ? qputenv("TMPDIR", old_) : qunsetenv("TMPDIR"); }
+
+  private:
+    bool had_;
+    QByteArray old_;
+};
+
 TEST_F(save_name_fixture, run_builds_the_path_in_the_temporary_directory) {
-    const bool had_tmpdir = qEnvironmentVariableIsSet("TMPDIR");
-    const QByteArray old_tmpdir = qgetenv("TMPDIR");
-    qputenv("TMPDIR", QFile::encodeName(QString::fromStdU16String(folder.path().u16string())));
-    testing::when_modal([](QWidget* dialog) {
-        QLineEdit* field = testing::by_accessible_name<QLineEdit>(dialog, "ファイル名称");
-        testing::type_text(field, "見積");
-        QTest::keyClick(field, Qt::Key_Return);
-    });
-    run_save_name_dialog(&owner, session);
-    had_tmpdir ? qputenv("TMPDIR", old_tmpdir) : qunsetenv("TMPDIR");
-    EXPECT_EQ(from_cp932(session.quote_name), "見積.car");
-    EXPECT_EQ(session.quote_path, folder.path() / u8"見積.car");
+    // The second folder cannot exist: its parent is a file. It must stay the folder all the same,
+    // not become the working directory.
+    const std::filesystem::path unusable = folder.write("plain", "x") / "sub";
+    for (const std::filesystem::path& tmpdir : {folder.path(), unusable}) {
+        temporary_directory pointed(tmpdir);
+        testing::when_modal([](QWidget* dialog) {
+            QLineEdit* field = testing::by_accessible_name<QLineEdit>(dialog, "ファイル名称");
+            testing::type_text(field, "見積");
+            QTest::keyClick(field, Qt::Key_Return);
+        });
+        run_save_name_dialog(&owner, session);
+        EXPECT_EQ(from_cp932(session.quote_name), "見積.car");
+        EXPECT_EQ(session.quote_path, tmpdir / u8"見積.car");
+    }
 }
 
 }  // namespace
