@@ -7,7 +7,6 @@
 #include "text/qt_text.h"
 
 #include <gtest/gtest.h>
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -122,30 +121,21 @@ TEST_F(save_name_fixture, proposes_the_window_title_unless_it_is_new) {
     EXPECT_EQ(after_save.name_text(), "見積.car");
     after_save.show();
     QApplication::setActiveWindow(&after_save);
-    EXPECT_EQ(after_save.focusWidget(),
-              testing::by_accessible_name<QLineEdit>(&after_save, "ファイル名称"));
+    QLineEdit* field = testing::by_accessible_name<QLineEdit>(&after_save, "ファイル名称");
+    EXPECT_EQ(after_save.focusWidget(), field);
+
+    // Characters code page 932 cannot hold never reach the field.
+    field->clear();
+    testing::type_text(field, "a한b");
+    EXPECT_EQ(field->text(), "ab");
 }
-
-// Points TMPDIR somewhere else while it lives.
-class temporary_directory {
-  public:
-    explicit temporary_directory(const std::filesystem::path& folder)
-        : had_(qEnvironmentVariableIsSet("TMPDIR")), old_(qgetenv("TMPDIR")) {
-        qputenv("TMPDIR", QFile::encodeName(QString::fromStdU16String(folder.u16string())));
-    }
-    ~temporary_directory() { had_ ? qputenv("TMPDIR", old_) : qunsetenv("TMPDIR"); }
-
-  private:
-    bool had_;
-    QByteArray old_;
-};
 
 TEST_F(save_name_fixture, run_builds_the_path_in_the_temporary_directory) {
     // The second folder cannot exist: its parent is a file. It must stay the folder all the same,
     // not become the working directory.
     const std::filesystem::path unusable = folder.write("plain", "x") / "sub";
     for (const std::filesystem::path& tmpdir : {folder.path(), unusable}) {
-        temporary_directory pointed(tmpdir);
+        testing::temporary_directory pointed(tmpdir);
         testing::when_modal([](QWidget* dialog) {
             QLineEdit* field = testing::by_accessible_name<QLineEdit>(dialog, "ファイル名称");
             testing::type_text(field, "見積");
