@@ -150,11 +150,5 @@ TEST_F(open_fixture, cancel_and_escape_leave_the_cancel_name) {
     }
 }
 
-TEST_F(open_fixture, an_empty_or_missing_folder_lists_nothing) {
-    folder.write("x", "");
-    dialog = std::make_unique<open_dialog>(nullptr, session, folder.path() / "missing");
-    EXPECT_EQ(testing::by_accessible_name<QListWidget>(dialog.get(), "ファイル一覧")->count(), 0);
-}
-
 }  // namespace
 }  // namespace carloan
