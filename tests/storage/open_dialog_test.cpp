@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 namespace carloan {
@@ -56,6 +57,7 @@ TEST_F(open_fixture, lists_the_quote_files_sorted_with_the_focus_in_the_list) {
     EXPECT_EQ(listed(), QStringList({"A.car", "b.car", "見積.car"}));
     EXPECT_EQ(field->text(), "");
     EXPECT_EQ(dialog->focusWidget(), list);
+    EXPECT_EQ(dialog->frameGeometry().topLeft(), dialog->screen()->availableGeometry().topLeft());
 }
 
 TEST_F(open_fixture, selecting_a_line_by_keyboard_or_mouse_fills_the_name) {

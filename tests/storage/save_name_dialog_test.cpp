@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 namespace carloan {
@@ -123,6 +124,8 @@ TEST_F(save_name_fixture, proposes_the_window_title_unless_it_is_new) {
     QApplication::setActiveWindow(&after_save);
     QLineEdit* field = testing::by_accessible_name<QLineEdit>(&after_save, "ファイル名称");
     EXPECT_EQ(after_save.focusWidget(), field);
+    EXPECT_EQ(after_save.frameGeometry().topLeft(),
+              after_save.screen()->availableGeometry().topLeft());
 
     // Characters code page 932 cannot hold never reach the field.
     field->clear();
