@@ -28,6 +28,8 @@ struct calc_inputs {
     std::string bonus_addition_text{};
     std::string bonus_count_text{};
     std::string deferment_text{};
+
+    bool operator==(const calc_inputs&) const = default;
 };
 
 inline constexpr std::size_t input_read_limit = 29;
