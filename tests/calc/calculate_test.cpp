@@ -176,34 +176,24 @@ TEST(calculate, degenerate_inputs_give_zero_figures_without_failing) {
         std::int32_t later_count;
         std::int32_t bonus_count;
     } rows[] = {
-        {"rate 0", {"0", "36", "1,000,000"}, add_on, 0, 30500, 27700, 35, 0},
-        {"rate without digits", {"abc", "36", "1,000,000"}, add_on, 0, 30500, 27700, 35, 0},
-        {"rate 0, skip fee stays",
-         {"0", "36", "1,000,000", "2"},
-         add_on,
-         8000,
-         28000,
-         28000,
-         35,
-         0},
-        {"rate 0, add-on bonus, split",
-         {"0", "60", "2,000,000", "", "50,000", "10", "6"},
-         add_on,
-         0,
-         25000,
-         25000,
-         59,
-         10},
-        {"rate 0, total bonus",
-         {"0", "60", "2,000,000", "", "90,000", "10", "6"},
-         total,
-         0,
-         22000,
-         22000,
-         49,
-         10},
-        {"0 payments", {"9.9", "0", "1,000,000"}, add_on, 0, 1000000, 0, -1, 0},
-        {"0 payments, total", {"9.9", "0", "1,000,000"}, total, 0, 1000000, 0, -1, 0},
+        // clang-format off
+        //  name                           inputs                                         flags
+        //    fee   first    later  count  bonus count
+        {"rate 0",                      {"0", "36", "1,000,000"},                         add_on,
+            0,    30500,   27700, 35, 0},
+        {"rate without digits",         {"abc", "36", "1,000,000"},                       add_on,
+            0,    30500,   27700, 35, 0},
+        {"rate 0, skip fee stays",      {"0", "36", "1,000,000", "2"},                    add_on,
+            8000, 28000,   28000, 35, 0},
+        {"rate 0, add-on bonus, split", {"0", "60", "2,000,000", "", "50,000", "10", "6"}, add_on,
+            0,    25000,   25000, 59, 10},
+        {"rate 0, total bonus",         {"0", "60", "2,000,000", "", "90,000", "10", "6"}, total,
+            0,    22000,   22000, 49, 10},
+        {"0 payments",                  {"9.9", "0", "1,000,000"},                        add_on,
+            0,    1000000, 0,     -1, 0},
+        {"0 payments, total",           {"9.9", "0", "1,000,000"},                        total,
+            0,    1000000, 0,     -1, 0},
+        // clang-format on
     };
     for (const row& r : rows) {
         SCOPED_TRACE(r.name);

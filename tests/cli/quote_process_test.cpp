@@ -54,7 +54,7 @@ class quote_process : public ::testing::Test {
     fs::path folder_;
 };
 
-TEST_F(quote_process, quotes_from_options) {
+TEST_F(quote_process, quotes_from_options_and_tells_missing_input_from_bad_use) {
     const process_run table = run("--rate 9.9 --payments 36 --balance 1,000,000");
     EXPECT_EQ(table.status, 0);
     EXPECT_TRUE(table.out.starts_with("融資手数料               159,900\n")) << table.out;
@@ -64,9 +64,7 @@ TEST_F(quote_process, quotes_from_options) {
             "--deferment 6 --json");
     EXPECT_EQ(quote.status, 0);
     EXPECT_EQ(json::parse(quote.out)["loan_fee"], 551541);
-}
 
-TEST_F(quote_process, exit_status_tells_missing_input_from_bad_use) {
     const process_run missing = run("--payments 36 --balance 1,000,000");
     EXPECT_EQ(missing.status, 2);
     EXPECT_EQ(missing.err, "実質年率が未入力です\n");
