@@ -28,6 +28,10 @@ print_confirmation_dialog::print_confirmation_dialog(QWidget* main_window, sessi
       main_window_(main_window),
       session_(session) {
     ui_->setupUi(this);
+    // Moved before it is shown, so that neither Qt nor the window manager centres it instead.
+    if (const QScreen* where = screen()) {
+        move(where->geometry().topLeft());
+    }
     quote_record& record = session_.record;
 
     for (QLineEdit* field :
@@ -54,13 +58,6 @@ print_confirmation_dialog::print_confirmation_dialog(QWidget* main_window, sessi
 }
 
 print_confirmation_dialog::~print_confirmation_dialog() = default;
-
-void print_confirmation_dialog::showEvent(QShowEvent* event) {
-    if (const QScreen* where = screen()) {
-        move(where->geometry().topLeft());
-    }
-    QDialog::showEvent(event);
-}
 
 void print_confirmation_dialog::confirm() {
     quote_record& record = session_.record;

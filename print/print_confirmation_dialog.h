@@ -42,9 +42,6 @@ class print_confirmation_dialog : public QDialog {
     print_confirmation_dialog(QWidget* main_window, session_state& session);
     ~print_confirmation_dialog() override;
 
-  protected:
-    void showEvent(QShowEvent* event) override;
-
   private:
     void confirm();
 
