@@ -1,21 +1,48 @@
-// Runs the print command once, headless, against whatever printer the system offers, and tells
-// on standard output what the clerk would have seen: each message box and the final status.
-// Driven by cups_end_to_end.sh, which gives it a private print server.
+// Runs the program's print command once, headless, as a clerk would: types a quote into the main
+// window, presses 印刷, confirms with a customer name and OK, and prints on whatever printer the
+// system offers. Tells on standard output what the clerk would have seen: each message box and
+// the final status text. Driven by cups_end_to_end.sh, which gives it a private print server.
 
+#include "app/main_window.h"
 #include "app/message_box.h"
 #include "app/session.h"
-#include "print/print_estimate.h"
+#include "print/print_confirmation_dialog.h"
 #include "text/cp932.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
 
 #include <iostream>
 
 namespace {
 
-template <std::size_t size>
-void put(char (&slot)[size], const char* utf8) {
-    carloan::write_slot(slot, carloan::utf8_to_cp932(utf8).value_or(""));
+template <class widget>
+widget* find_by(QWidget* parent, bool (*matches)(widget*)) {
+    for (widget* candidate : parent->findChildren<widget*>()) {
+        if (matches(candidate)) {
+            return candidate;
+        }
+    }
+    return nullptr;
+}
+
+// Answers the print confirmation as soon as it is up.
+void confirm_when_shown() {
+    auto* dialog =
+        dynamic_cast<carloan::print_confirmation_dialog*>(QApplication::activeModalWidget());
+    if (dialog == nullptr || !dialog->isVisible()) {
+        QTimer::singleShot(10, confirm_when_shown);
+        return;
+    }
+    find_by<QLineEdit>(dialog, [](QLineEdit* field) {
+        return field->accessibleName() == "お客様名";
+    })->setText("山田");
+    find_by<QPushButton>(dialog, [](QPushButton* button) {
+        return button->text() == "OK";
+    })->click();
 }
 
 }  // namespace
@@ -27,19 +54,17 @@ int main(int argc, char** argv) {
     });
 
     carloan::session_state session;
-    carloan::quote_record& record = session.record;
-    put(record.rate_text, "9.9");
-    record.net_balance = 1000000;
-    record.loan_fee = 159900;
-    record.loan_amount = 1159900;
-    record.payment_count = 36;
-    record.first_payment = 32900;
-    record.later_payment = 32200;
-    record.later_count = 35;
-    put(record.customer_name, "山田");
-    put(session.settings.branch_name, "中央支店");
+    carloan::write_slot(session.settings.branch_name,
+                        carloan::utf8_to_cp932("中央支店").value_or(""));
+    carloan::main_window window(session);
+    window.show();
+    window.field(carloan::main_control::rate)->setText("9.9");
+    window.field(carloan::main_control::payment_count)->setText("36");
+    window.field(carloan::main_control::net_balance)->setText("1,000,000");
 
-    carloan::print_estimate(nullptr, session);
-    std::cout << "status\t印刷が終了しました。\n";
+    QTimer::singleShot(0, confirm_when_shown);
+    window.findChild<QPushButton*>("print_button")->click();
+    std::cout << "status\t" << window.findChild<QLabel*>("status_label")->text().toStdString()
+              << '\n';
     return 0;
 }
