@@ -178,15 +178,6 @@ TEST_F(print_confirmation_test, fields_refuse_what_code_page_932_cannot_hold) {
     }
 }
 
-TEST_F(print_confirmation_test, confirmed_run_returns_true) {
-    when_modal([](QWidget* dialog) {
-        control(dialog, "お客様名")->setText("XYZ");
-        QTest::keyClick(control(dialog, "備考２"), Qt::Key_Return);
-    });
-    EXPECT_TRUE(run_print_confirmation_dialog(&main_window, session));
-    EXPECT_EQ(main_window.windowTitle(), "XYZ.car");
-}
-
 TEST_F(print_confirmation_test, cancel_keeps_only_the_proposed_name) {
     struct row {
         const char* how;
