@@ -178,6 +178,26 @@ TEST_F(print_confirmation_test, fields_refuse_what_code_page_932_cannot_hold) {
     }
 }
 
+// The branch settings dialog runs over this one; what it changes in memory is what prints.
+TEST_F(print_confirmation_test, branch_settings_open_over_the_dialog_and_return_to_it) {
+    print_confirmation_dialog dialog(&main_window, session);
+    dialog.show();
+    control(&dialog, "お客様名")->setText("XYZ");
+    QString title;
+    when_modal([&title](QWidget* settings) {
+        title = settings->windowTitle();
+        button(settings, "標準の値")->click();
+        button(settings, "閉じる")->click();
+    });
+    button(&dialog, "支店名等の確認")->click();
+
+    EXPECT_EQ(title, "初期登録");
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(control(&dialog, "お客様名")->text(), "XYZ");
+    EXPECT_EQ(text_of(session.settings.opening_line_2),
+              "何卒ご用命下さいます様、宜しくお願い申し上げます。");
+}
+
 TEST_F(print_confirmation_test, cancel_keeps_only_the_proposed_name) {
     struct row {
         const char* how;
