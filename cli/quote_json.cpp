@@ -183,6 +183,40 @@ void append_outcome_json(std::string& out, const calc_outcome& outcome) {
     out.back() = '}';
 }
 
+void add_schedule_json(std::string& out, const expansion& result) {
+    out.pop_back();
+    if (!result.message.empty()) {
+        out += ",\"schedule_message\":";
+        append_json_string(out, result.message);
+        out += '}';
+        return;
+    }
+    out += ",\"schedule\":[";
+    for (std::size_t k = 1; k < result.rows.size(); ++k) {
+        const schedule_row& row = result.rows[k];
+        out += '{';
+        append_int(out, "year", row.year);
+        append_int(out, "month", row.month);
+        append_int(out, "regular_payment", row.regular_payment);
+        append_int(out, "bonus_part", row.bonus_part);
+        append_int(out, "balance", row.balance);
+        out.back() = '}';
+        out += ',';
+    }
+    if (out.back() == ',') {
+        out.pop_back();
+    }
+    out += "],\"listing\":[";
+    for (const std::string& line : result.lines) {
+        append_json_string(out, cp932_to_utf8(line));
+        out += ',';
+    }
+    if (out.back() == ',') {
+        out.pop_back();
+    }
+    out += "]}";
+}
+
 void append_error_json(std::string& out, std::string_view message) {
     out += "{\"error\":";
     append_json_string(out, message);

@@ -4,6 +4,7 @@
 // calculation as code page 932, cut as a field read would cut them.
 
 #include "calc/calculate.h"
+#include "schedule/expand.h"
 
 #include <iosfwd>
 #include <optional>
@@ -28,6 +29,9 @@ std::variant<quote_request, std::string> parse_quote_line(std::string_view line)
 
 // Appends one JSON object, without a line end: the figures and texts, or {"message": ...}.
 void append_outcome_json(std::string& out, const calc_outcome& outcome);
+// Adds the schedule to the object append_outcome_json has just ended `out` with: "schedule" (the
+// payment rows) and "listing" (the lines as listed), or "schedule_message".
+void add_schedule_json(std::string& out, const expansion& result);
 void append_error_json(std::string& out, std::string_view message);
 // A JSON string literal of valid UTF-8.
 void append_json_string(std::string& out, std::string_view utf8);
@@ -35,6 +39,7 @@ void append_json_string(std::string& out, std::string_view utf8);
 inline constexpr int exit_ok = 0;
 inline constexpr int exit_failure = 1;
 inline constexpr int exit_missing_input = 2;
+inline constexpr int exit_schedule_refused = 3;
 
 // One output line for each input line, in order. A line that cannot be quoted gives
 // {"error": ...} and a message naming its line number on `err`; the batch goes on. A missing

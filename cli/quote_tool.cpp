@@ -43,6 +43,45 @@ option_error set_cycle(tool_options& options, std::string_view value) {
     return std::nullopt;
 }
 
+// "2024/5" into its two texts. Either may be empty: the schedule reports that as missing.
+bool split_pair(std::string_view value, char separator, std::string& first, std::string& second) {
+    const auto at = value.find(separator);
+    if (at == value.npos) {
+        return false;
+    }
+    first = value.substr(0, at);
+    second = value.substr(at + 1);
+    return true;
+}
+
+option_error set_schedule(tool_options& options, std::string_view value) {
+    schedule_entries& texts = options.schedule_texts;
+    if (!split_pair(value, '/', texts.start_year, texts.start_month)) {
+        return "--schedule takes START_YEAR/START_MONTH";
+    }
+    options.schedule = true;
+    options.quote_given = true;
+    return std::nullopt;
+}
+
+option_error set_first_bonus(tool_options& options, std::string_view value) {
+    schedule_entries& texts = options.schedule_texts;
+    if (!split_pair(value, '/', texts.first_bonus_year, texts.first_bonus_month)) {
+        return "--first-bonus takes YEAR/MONTH";
+    }
+    options.schedule_bonus_given = true;
+    return std::nullopt;
+}
+
+option_error set_bonus_months(tool_options& options, std::string_view value) {
+    schedule_entries& texts = options.schedule_texts;
+    if (!split_pair(value, ',', texts.bonus_month_1, texts.bonus_month_2)) {
+        return "--bonus-months takes M1,M2";
+    }
+    options.schedule_bonus_given = true;
+    return std::nullopt;
+}
+
 const std::array option_rows{
     option_row{"--rate", "TEXT", "effective annual rate in percent, e.g. 9.9",
                &calc_inputs::rate_text},
@@ -59,6 +98,12 @@ const std::array option_rows{
                set_method},
     option_row{"--cycle", "1|2", "first-cycle (default) or second-cycle booking", nullptr,
                set_cycle},
+    option_row{"--schedule", "YEAR/MONTH",
+               "list the payments month by month, the first in YEAR/MONTH", nullptr, set_schedule},
+    option_row{"--first-bonus", "YEAR/MONTH", "month of the first bonus payment", nullptr,
+               set_first_bonus},
+    option_row{"--bonus-months", "M1,M2", "the two bonus months of the year", nullptr,
+               set_bonus_months},
     option_row{"--json", "", "print the quote as one JSON object", nullptr,
                [](tool_options& o, std::string_view) -> option_error {
                    o.json = true;
@@ -108,6 +153,27 @@ void append_count(std::string& out, std::string_view cp932_count) {
     out += " 回";
 }
 
+// The schedule of a completed quote, or why its texts cannot be read.
+std::variant<expansion, std::string> quote_schedule(const tool_options& options,
+                                                    const calc_result& result) {
+    schedule_entries entered;
+    std::string schedule_entries::*const texts[] = {
+        &schedule_entries::start_year,       &schedule_entries::start_month,
+        &schedule_entries::first_bonus_year, &schedule_entries::first_bonus_month,
+        &schedule_entries::bonus_month_1,    &schedule_entries::bonus_month_2};
+    for (std::string schedule_entries::*text : texts) {
+        std::optional<std::string> bytes = field_text(options.schedule_texts.*text);
+        if (!bytes) {
+            return std::string(
+                "the schedule options hold a character that code page 932 cannot hold");
+        }
+        entered.*text = std::move(*bytes);
+    }
+    quote_record record{};
+    store_result(record, result, options.flags);
+    return expand(record, entered);
+}
+
 }  // namespace
 
 std::variant<tool_options, std::string> parse_options(std::span<const std::string_view> args) {
@@ -139,6 +205,9 @@ std::variant<tool_options, std::string> parse_options(std::span<const std::strin
         } else if (option_error problem = row->apply(options, value.value_or(""))) {
             return std::move(*problem);
         }
+    }
+    if (options.schedule_bonus_given && !options.schedule) {
+        return std::string("--first-bonus and --bonus-months go with --schedule");
     }
     if (options.batch && options.quote_given) {
         return std::string("--batch takes its quotes from standard input, not from options");
@@ -172,7 +241,8 @@ std::string usage_text() {
         "keys bonus_method (1 = total method) and cycle_mode (2 = second cycle).\n"
         "\n"
         "Exit status: 0 quoted; 1 bad options or a batch line that could not be read;\n"
-        "2 an input is missing (the message says which).\n";
+        "2 an input is missing (the message says which); 3 the schedule cannot be listed\n"
+        "(the message says why).\n";
     return text;
 }
 
@@ -227,21 +297,47 @@ int run_tool(std::span<const std::string_view> args, std::istream& in, std::ostr
     }
 
     const calc_outcome outcome = calculate(inputs, options.flags);
+    std::optional<expansion> schedule;
+    if (options.schedule && outcome.result) {
+        auto expanded = quote_schedule(options, *outcome.result);
+        if (const auto* problem = std::get_if<std::string>(&expanded)) {
+            err << "carloan-quote: " << *problem << '\n';
+            return exit_failure;
+        }
+        schedule = std::move(std::get<expansion>(expanded));
+    }
+
     std::string text;
     if (options.json) {
         append_outcome_json(text, outcome);
+        if (schedule) {
+            add_schedule_json(text, *schedule);
+        }
         text += '\n';
     } else if (outcome.result) {
         text = quote_table(*outcome.result, options.flags);
+        if (schedule && schedule->message.empty()) {
+            text += '\n';
+            for (const std::string& line : schedule->lines) {
+                text += cp932_to_utf8(line);
+                text += '\n';
+            }
+        }
     } else {
         err << outcome.message << '\n';
+    }
+    if (schedule && !schedule->message.empty() && !options.json) {
+        err << schedule->message << '\n';
     }
     out << text << std::flush;
     if (!out) {
         err << "carloan-quote: cannot write the output\n";
         return exit_failure;
     }
-    return outcome.result ? exit_ok : exit_missing_input;
+    if (!outcome.result) {
+        return exit_missing_input;
+    }
+    return schedule && !schedule->message.empty() ? exit_schedule_refused : exit_ok;
 }
 
 }  // namespace carloan

@@ -3,6 +3,7 @@
 // out, and the exit status. main only hands it the process's arguments and streams.
 
 #include "calc/calculate.h"
+#include "schedule/expand.h"
 
 #include <iosfwd>
 #include <span>
@@ -19,6 +20,9 @@ struct tool_options {
     bool json = false;
     bool batch = false;
     bool help = false;
+    bool schedule = false;              // --schedule: list the quote month by month
+    bool schedule_bonus_given = false;  // --first-bonus or --bonus-months
+    schedule_entries schedule_texts;    // UTF-8, as typed
 };
 
 // The options, or why they cannot be used.
