@@ -1,8 +1,9 @@
 #include "app/input_method.h"
 
-#include <QEvent>
 #include <QWidget>
 
+#include <algorithm>
+#include <array>
 #include <utility>
 
 #ifdef Q_OS_WIN
@@ -17,7 +18,10 @@ input_method_switch& replaced_switch() {
     return replacement;
 }
 
-const char* const japanese_property = "carloan_japanese_input";
+// Branch name, staff name, the two opening lines and the three note lines; not the telephone.
+constexpr std::array branch_settings_japanese{1005, 1007, 1020, 1008, 1009, 1010, 1011};
+// Customer name and the four remarks.
+constexpr std::array print_confirmation_japanese{1005, 1007, 1020, 1008, 1009};
 
 }  // namespace
 
@@ -27,7 +31,7 @@ void switch_input_method(QWidget* dialog, bool on) {
         return;
     }
 #ifdef Q_OS_WIN
-    set_native_input_method(reinterpret_cast<void*>(dialog->winId()), on);
+    set_native_input_method(reinterpret_cast<void*>(dialog->window()->winId()), on);
 #else
     Q_UNUSED(dialog);
     Q_UNUSED(on);
@@ -38,27 +42,22 @@ void set_input_method_switch(input_method_switch replacement) {
     replaced_switch() = std::move(replacement);
 }
 
-input_method_router::input_method_router(QWidget* dialog,
-                                         std::initializer_list<QWidget*> japanese_fields,
-                                         std::initializer_list<QWidget*> other_fields)
-    : QObject(dialog), dialog_(dialog) {
-    for (QWidget* field : japanese_fields) {
-        field->setProperty(japanese_property, true);
-        field->installEventFilter(this);
+bool takes_japanese(input_method_dialog dialog, int control) {
+    if (dialog == input_method_dialog::branch_settings) {
+        return std::ranges::find(branch_settings_japanese, control) !=
+               branch_settings_japanese.end();
     }
-    for (QWidget* field : other_fields) {
-        field->installEventFilter(this);
+    return std::ranges::find(print_confirmation_japanese, control) !=
+           print_confirmation_japanese.end();
+}
+
+void input_method_focus_gained(QWidget* dialog, input_method_dialog which, int control) {
+    if (takes_japanese(which, control)) {
+        switch_input_method(dialog, true);
     }
 }
 
-bool input_method_router::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn && watched->property(japanese_property).toBool()) {
-        switch_input_method(dialog_, true);
-    } else if (event->type() == QEvent::FocusOut) {
-        switch_input_method(dialog_, false);
-    }
-    return QObject::eventFilter(watched, event);
-}
+void input_method_focus_lost(QWidget* dialog) { switch_input_method(dialog, false); }
 
 void refuse_input_method(QWidget* field) {
     field->setAttribute(Qt::WA_InputMethodEnabled, false);

@@ -1,10 +1,146 @@
 #include "storage/branch_settings_dialog.h"
 
+#include "app/message_box.h"
 #include "app/session.h"
+#include "storage/standard_letter_lines.h"
+#include "text/cp932.h"
+#include "text/qt_text.h"
+
+#include "ui_branch_settings_dialog.h"
+
+#include <QEvent>
+#include <QScreen>
+
+#include <array>
+#include <span>
 
 namespace carloan {
+namespace {
 
-// Placeholder until the dialog lands.
-void run_branch_settings_dialog(QWidget* /*parent*/, session_state& /*session*/) {}
+using form = Ui::branch_settings_dialog;
+
+struct text_field {
+    int control;
+    QLineEdit* form::*edit;
+    std::span<char> (*slot)(branch_settings&);
+};
+
+// In the order 更新 reads them.
+constexpr std::array<text_field, 8> text_fields{{
+    {branch_settings_control::branch_name, &form::branch_name,
+     [](branch_settings& s) -> std::span<char> { return s.branch_name; }},
+    {branch_settings_control::telephone, &form::telephone,
+     [](branch_settings& s) -> std::span<char> { return s.telephone; }},
+    {branch_settings_control::staff_name, &form::staff_name,
+     [](branch_settings& s) -> std::span<char> { return s.staff_name; }},
+    {branch_settings_control::opening_line_1, &form::opening_line_1,
+     [](branch_settings& s) -> std::span<char> { return s.opening_line_1; }},
+    {branch_settings_control::opening_line_2, &form::opening_line_2,
+     [](branch_settings& s) -> std::span<char> { return s.opening_line_2; }},
+    {branch_settings_control::note_line_1, &form::note_line_1,
+     [](branch_settings& s) -> std::span<char> { return s.note_line_1; }},
+    {branch_settings_control::note_line_2, &form::note_line_2,
+     [](branch_settings& s) -> std::span<char> { return s.note_line_2; }},
+    {branch_settings_control::note_line_3, &form::note_line_3,
+     [](branch_settings& s) -> std::span<char> { return s.note_line_3; }},
+}};
+
+// A field is read with a limit one less than its slot (terminator included), so the slot's last
+// byte is never written from the dialog and keeps what the file put there.
+void read_field(const QLineEdit& edit, std::span<char> slot) {
+    const std::span<char> readable = slot.first(slot.size() - 1);
+    write_slot(readable, field_cp932(edit.text(), readable.size() - 1));
+}
+
+// Bytes that are no character (only a foreign file has them) are left out of the field: the
+// validator would otherwise refuse every later edit of it, even a deletion.
+QString shown_text(const std::string& cp932) {
+    const QString text = from_cp932(cp932);
+    return to_cp932(text) ? text : from_cp932(field_cp932(text, cp932.size()));
+}
+
+void show_fields(form& ui, branch_settings& settings, std::span<const text_field> fields) {
+    for (const text_field& f : fields) {
+        (ui.*f.edit)->setText(shown_text(read_slot(f.slot(settings))));
+    }
+}
+
+}  // namespace
+
+branch_settings_dialog::branch_settings_dialog(session_state& session, QWidget* parent,
+                                               std::filesystem::path path)
+    : QDialog(parent), ui_(std::make_unique<form>()), session_(session), path_(std::move(path)) {
+    ui_->setupUi(this);
+    for (const text_field& f : text_fields) {
+        QLineEdit* edit = (*ui_).*f.edit;
+        edit->setValidator(new cp932_validator(edit));
+        edit->installEventFilter(this);
+    }
+    connect(ui_->update_button, &QPushButton::clicked, this,
+            &branch_settings_dialog::update_settings);
+    connect(ui_->standard_button, &QPushButton::clicked, this,
+            &branch_settings_dialog::put_standard_lines);
+    connect(ui_->close_button, &QPushButton::clicked, this, &QDialog::accept);
+
+    load_branch_settings(session_.settings, path_);
+    show_fields(*ui_, session_.settings, text_fields);
+    ui_->branch_name->setFocus();
+}
+
+branch_settings_dialog::~branch_settings_dialog() = default;
+
+QLineEdit* branch_settings_dialog::field(int control) const {
+    for (const text_field& f : text_fields) {
+        if (f.control == control) {
+            return (*ui_).*f.edit;
+        }
+    }
+    return nullptr;
+}
+
+void branch_settings_dialog::reject() {}
+
+bool branch_settings_dialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+        for (const text_field& f : text_fields) {
+            if (watched != (*ui_).*f.edit) {
+                continue;
+            }
+            if (event->type() == QEvent::FocusIn) {
+                emit field_focus_gained(f.control);
+            } else {
+                emit field_focus_lost(f.control);
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void branch_settings_dialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (QScreen* shown_on = screen()) {
+        move(shown_on->availableGeometry().topLeft());
+    }
+}
+
+void branch_settings_dialog::update_settings() {
+    for (const text_field& f : text_fields) {
+        read_field(*((*ui_).*f.edit), f.slot(session_.settings));
+    }
+    if (!store_branch_settings(session_.settings, path_)) {
+        show_message(this, caption_tavri, QStringLiteral("初期登録の保存に失敗しました"));
+    }
+}
+
+void branch_settings_dialog::put_standard_lines() {
+    fill_standard_letter_lines(session_.settings);
+    // Branch name, telephone and staff name keep what the clerk typed.
+    show_fields(*ui_, session_.settings, std::span(text_fields).subspan(3));
+}
+
+void run_branch_settings_dialog(QWidget* parent, session_state& session) {
+    branch_settings_dialog dialog(session, parent);
+    dialog.exec();
+}
 
 }  // namespace carloan

@@ -1,0 +1,340 @@
+#include "app/main_window.h"
+
+#include "app/message_box.h"
+#include "app/session.h"
+#include "calc/amount_text.h"
+#include "calc/calculate.h"
+#include "print/print_confirmation_dialog.h"
+#include "print/print_estimate.h"
+#include "schedule/schedule_dialog.h"
+#include "storage/branch_settings_dialog.h"
+#include "storage/open_dialog.h"
+#include "storage/quote_file.h"
+#include "storage/save_name_dialog.h"
+#include "text/cp932.h"
+#include "text/qt_text.h"
+
+#include "ui_main_window.h"
+
+#include <QFocusEvent>
+#include <QIcon>
+
+#include <span>
+
+// The icon's resource sits in a static library; nothing would pull it into the program otherwise.
+static void load_icon_resource() {
+    Q_INIT_RESOURCE(carloan);
+}
+
+namespace carloan {
+namespace {
+
+const QString new_quote_title = QStringLiteral("新規");
+const QString addition_amount_label = QStringLiteral("ボーナス加算額");
+const QString first_cycle_label = QStringLiteral("第一サイクル計上");
+const QString printing_status = QStringLiteral("印刷中です・・・");
+const QString printed_status = QStringLiteral("印刷が終了しました。");
+
+struct field_control {
+    int number;
+    QLineEdit* Ui::main_window::*widget;
+};
+
+constexpr field_control field_controls[] = {
+    {main_control::rate, &Ui::main_window::rate_field},
+    {main_control::payment_count, &Ui::main_window::payment_count_field},
+    {main_control::net_balance, &Ui::main_window::net_balance_field},
+    {main_control::skip_months, &Ui::main_window::skip_months_field},
+    {main_control::bonus_amount, &Ui::main_window::bonus_amount_field},
+    {main_control::bonus_count, &Ui::main_window::bonus_count_field},
+    {main_control::deferment, &Ui::main_window::deferment_field},
+    {main_control::loan_fee, &Ui::main_window::loan_fee_field},
+    {main_control::loan_amount, &Ui::main_window::loan_amount_field},
+    {main_control::first_payment, &Ui::main_window::first_payment_field},
+    {main_control::later_payment, &Ui::main_window::later_payment_field},
+    {main_control::later_count, &Ui::main_window::later_count_field},
+    {main_control::bonus_payment, &Ui::main_window::bonus_payment_field},
+    {main_control::bonus_times, &Ui::main_window::bonus_times_field},
+    {main_control::comparison, &Ui::main_window::comparison_field},
+};
+
+template <auto member>
+std::span<char> slot(quote_record& record) {
+    return record.*member;
+}
+
+struct field_slot {
+    int control;
+    std::span<char> (*slot)(quote_record&);
+};
+
+// A quote file's text slots, in the order a save reads them; the first seven are the inputs that
+// an open puts back.
+constexpr field_slot quote_fields[] = {
+    {main_control::rate, slot<&quote_record::rate_text>},
+    {main_control::payment_count, slot<&quote_record::payment_count_text>},
+    {main_control::net_balance, slot<&quote_record::net_balance_text>},
+    {main_control::skip_months, slot<&quote_record::skip_months_text>},
+    {main_control::bonus_amount, slot<&quote_record::bonus_addition_text>},
+    {main_control::bonus_count, slot<&quote_record::bonus_count_text>},
+    {main_control::deferment, slot<&quote_record::deferment_text>},
+    {main_control::loan_fee, slot<&quote_record::loan_fee_text>},
+    {main_control::loan_amount, slot<&quote_record::loan_amount_text>},
+    {main_control::first_payment, slot<&quote_record::first_payment_text>},
+    {main_control::later_payment, slot<&quote_record::later_payment_text>},
+    {main_control::later_count, slot<&quote_record::later_count_text>},
+    {main_control::bonus_payment, slot<&quote_record::bonus_payment_text>},
+    {main_control::bonus_times, slot<&quote_record::bonus_times_text>},
+};
+constexpr std::size_t quote_input_count = 7;
+
+// A save takes two bytes less than the slot: the terminator, and the last byte, which a field
+// read never writes.
+std::size_t saved_text_limit(std::span<char> slot) {
+    return slot.size() - 2;
+}
+
+}  // namespace
+
+main_window_steps main_window_steps::program() {
+    return {run_schedule_dialog, run_print_confirmation_dialog,
+            print_estimate,      run_save_name_dialog,
+            run_open_dialog,     run_branch_settings_dialog,
+            carloan::save_quote, carloan::open_quote};
+}
+
+main_window::main_window(session_state& session, main_window_steps steps, QWidget* parent)
+    : QDialog(parent),
+      ui_(std::make_unique<Ui::main_window>()),
+      session_(session),
+      steps_(std::move(steps)) {
+    ui_->setupUi(this);
+    load_icon_resource();
+    setWindowIcon(QIcon(QStringLiteral(":/carloan.png")));
+
+    for (const field_control& control : field_controls) {
+        QLineEdit* line = ui_.get()->*control.widget;
+        line->installEventFilter(this);
+        if (!line->isReadOnly()) {
+            line->setValidator(new cp932_validator(line));
+        }
+    }
+
+    on_click(ui_->calculate_button, &main_window::calculate_command);
+    on_click(ui_->schedule_button, &main_window::schedule_command);
+    on_click(ui_->print_button, &main_window::print_command);
+    on_click(ui_->save_button, &main_window::save_command);
+    on_click(ui_->open_button, &main_window::open_command);
+    on_click(ui_->quit_button, &main_window::quit_command);
+    on_click(ui_->settings_button, &main_window::branch_settings_command);
+    on_click(ui_->cycle_toggle, &main_window::toggle_cycle);
+    on_click(ui_->method_toggle, &main_window::toggle_method);
+
+    show_flags();
+    clear_status();
+    ui_->rate_field->setFocus();
+    setWindowTitle(new_quote_title);
+}
+
+main_window::~main_window() = default;
+
+QLineEdit* main_window::field(int control) const {
+    for (const field_control& candidate : field_controls) {
+        if (candidate.number == control) {
+            return ui_.get()->*candidate.widget;
+        }
+    }
+    return nullptr;
+}
+
+void main_window::on_click(QAbstractButton* button, void (main_window::*command)()) {
+    connect(button, &QAbstractButton::clicked, this, [this, command] {
+        clear_status();
+        (this->*command)();
+    });
+}
+
+// --- Commands --------------------------------------------------------------------------------
+
+void main_window::calculate_command() {
+    calculate_quote();
+}
+
+// The schedule and the printout work from the last completed calculation, so neither looks at
+// whether this one stopped on a missing input.
+void main_window::schedule_command() {
+    calculate_quote();
+    steps_.schedule_dialog(this, session_);
+}
+
+void main_window::print_command() {
+    calculate_quote();
+    if (!steps_.print_confirmation_dialog(this, session_)) {
+        return;
+    }
+    show_status(printing_status);
+    ui_->status_label->repaint();  // the print keeps the event loop busy
+    steps_.print(this, session_);
+    show_status(printed_status);
+}
+
+void main_window::save_command() {
+    steps_.save_name_dialog(this, session_);
+    if (quote_chosen()) {
+        save_quote_from_fields();
+    }
+}
+
+void main_window::open_command() {
+    steps_.open_dialog(this, session_);
+    if (quote_chosen() && open_quote_into_fields()) {
+        calculate_quote();
+    }
+}
+
+void main_window::branch_settings_command() {
+    steps_.branch_settings_dialog(this, session_);
+}
+
+void main_window::quit_command() {
+    done(1);
+}
+
+// The label shown, not the flag, decides: a quote file may hold a method other than 0 or 1, and
+// the toggle then starts from what the clerk sees.
+void main_window::toggle_method() {
+    session_.flags.bonus_method = ui_->bonus_amount_label->text() == addition_amount_label ? 1 : 0;
+    show_flags();
+}
+
+void main_window::toggle_cycle() {
+    session_.flags.cycle_mode = ui_->cycle_label->text() == first_cycle_label ? 2 : 1;
+    show_flags();
+}
+
+// --- Steps -----------------------------------------------------------------------------------
+
+void main_window::calculate_quote() {
+    session_.table = {};
+    calc_inputs inputs;
+    auto read = [this](int control) {
+        return field_cp932(field(control)->text(), input_read_limit);
+    };
+    inputs.rate_text = read(main_control::rate);
+    inputs.payment_count_text = read(main_control::payment_count);
+    inputs.net_balance_text = read(main_control::net_balance);
+    inputs.skip_months_text = read(main_control::skip_months);
+    inputs.bonus_addition_text = read(main_control::bonus_amount);
+    inputs.bonus_count_text = read(main_control::bonus_count);
+    inputs.deferment_text = read(main_control::deferment);
+
+    const calc_outcome outcome = calculate(inputs, session_.flags);
+    if (!outcome.result) {
+        show_message(this, caption_tavri, QString::fromStdString(outcome.message));
+        return;
+    }
+    const calc_result& result = *outcome.result;
+    ui_->loan_fee_field->setText(from_cp932(result.loan_fee_text));
+    ui_->loan_amount_field->setText(from_cp932(result.loan_amount_text));
+    ui_->first_payment_field->setText(from_cp932(result.first_payment_text));
+    ui_->later_payment_field->setText(from_cp932(result.later_payment_text));
+    ui_->later_count_field->setText(from_cp932(result.later_count_text));
+    ui_->bonus_payment_field->setText(from_cp932(result.bonus_payment_text));
+    ui_->bonus_times_field->setText(from_cp932(result.bonus_times_text));
+    ui_->comparison_field->setText(from_cp932(result.comparison_text));
+    store_result(session_.record, result, session_.flags);
+}
+
+bool main_window::quote_chosen() const {
+    return session_.quote_name != no_quote_name;
+}
+
+void main_window::save_quote_from_fields() {
+    quote_record& record = session_.record;
+    for (const field_slot& entry : quote_fields) {
+        const std::span<char> target = entry.slot(record);
+        write_slot(target, field_cp932(field(entry.control)->text(), saved_text_limit(target)));
+    }
+    record.bonus_method = session_.flags.bonus_method;
+    record.cycle_mode = session_.flags.cycle_mode;
+    if (!steps_.save(session_.quote_path, record)) {
+        show_message(this, caption_tavri, QStringLiteral("ファイルの保存に失敗しました"));
+        return;
+    }
+    show_quote_name();
+}
+
+// A file that cannot be read changes nothing: the window keeps the quote the clerk was working on.
+bool main_window::open_quote_into_fields() {
+    quote_record opened = session_.record;
+    if (!steps_.open(session_.quote_path, opened)) {
+        show_message(this, caption_tavri, QStringLiteral("ファイルの読込に失敗しました"));
+        return false;
+    }
+    session_.record = opened;
+    for (std::size_t i = 0; i < quote_input_count; ++i) {
+        const field_slot& entry = quote_fields[i];
+        field(entry.control)->setText(from_cp932(read_slot(entry.slot(session_.record))));
+    }
+    session_.flags.bonus_method = session_.record.bonus_method;
+    session_.flags.cycle_mode = session_.record.cycle_mode;
+    show_flags();
+    show_quote_name();
+    return true;
+}
+
+void main_window::show_flags() {
+    const bool total_method = session_.flags.bonus_method == 1;
+    const QString amount_label =
+        total_method ? QStringLiteral("ボーナス月返済") : addition_amount_label;
+    const QString payment_name =
+        total_method ? QStringLiteral("ボーナス月返済") : QStringLiteral("ボーナス月加算");
+    ui_->bonus_amount_label->setText(amount_label);
+    ui_->bonus_amount_field->setAccessibleName(amount_label);
+    ui_->bonus_payment_label->setText(payment_name + QStringLiteral(" ＝"));
+    ui_->bonus_payment_field->setAccessibleName(payment_name);
+    ui_->method_toggle->setText(total_method ? QStringLiteral("ボーナス月総額方式")
+                                             : QStringLiteral("ボーナス月加算方式"));
+    ui_->cycle_label->setText(session_.flags.cycle_mode == 2 ? QStringLiteral("第二サイクル計上")
+                                                             : first_cycle_label);
+}
+
+void main_window::show_quote_name() {
+    setWindowTitle(from_cp932(session_.quote_name));
+}
+
+void main_window::clear_status() {
+    show_status(QString());
+}
+
+// The status is its own accessible name, so that a screen reader announces the status itself.
+void main_window::show_status(const QString& text) {
+    ui_->status_label->setText(text);
+    ui_->status_label->setAccessibleName(text);
+}
+
+void main_window::reformat_amount(QLineEdit* field) {
+    const std::string text = field_cp932(field->text(), input_read_limit);
+    if (!text.empty()) {
+        field->setText(from_cp932(amount_text(text, amount_width)));
+    }
+}
+
+// Focus moving between fields clears the status, as any command does; focus that comes and goes
+// with the window itself (a dialog over it, another program) does not, so the status a print
+// leaves stays readable. The amount fields are reformatted whenever they lose the focus.
+bool main_window::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            clear_status();
+        }
+        if (event->type() == QEvent::FocusOut && reason != Qt::PopupFocusReason &&
+            (watched == ui_->net_balance_field || watched == ui_->bonus_amount_field)) {
+            reformat_amount(static_cast<QLineEdit*>(watched));
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace carloan
