@@ -1,5 +1,6 @@
 #include "app/input_method.h"
 
+#include <QVariant>
 #include <QWidget>
 
 #include <algorithm>
@@ -22,6 +23,8 @@ input_method_switch& replaced_switch() {
 constexpr std::array branch_settings_japanese{1005, 1007, 1020, 1008, 1009, 1010, 1011};
 // Customer name and the four remarks.
 constexpr std::array print_confirmation_japanese{1005, 1007, 1020, 1008, 1009};
+
+const char* const focused_control = "carloan_input_method_focus";
 
 }  // namespace
 
@@ -51,13 +54,22 @@ bool takes_japanese(input_method_dialog dialog, int control) {
            print_confirmation_japanese.end();
 }
 
+// Qt reports a field gaining the focus twice while its window opens (once as the dialog is shown,
+// once as it becomes active); a field that has not lost the focus since is not switched again.
 void input_method_focus_gained(QWidget* dialog, input_method_dialog which, int control) {
+    if (dialog->property(focused_control).toInt() == control) {
+        return;
+    }
+    dialog->setProperty(focused_control, control);
     if (takes_japanese(which, control)) {
         switch_input_method(dialog, true);
     }
 }
 
-void input_method_focus_lost(QWidget* dialog) { switch_input_method(dialog, false); }
+void input_method_focus_lost(QWidget* dialog) {
+    dialog->setProperty(focused_control, 0);
+    switch_input_method(dialog, false);
+}
 
 void refuse_input_method(QWidget* field) {
     field->setAttribute(Qt::WA_InputMethodEnabled, false);

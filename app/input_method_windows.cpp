@@ -1,7 +1,9 @@
 #include "app/input_method_windows.h"
 
-#include <imm.h>
 #include <windows.h>
+
+// After windows.h, which it needs.
+#include <imm.h>
 
 namespace carloan {
 
