@@ -6,9 +6,30 @@
 #include "storage/branch_settings_file.h"
 
 #include <QApplication>
+#include <QFont>
+#include <QFontDatabase>
+
+namespace {
+
+// Every text of the program is Japanese. A Western default font would leave the kanji to
+// whatever fallback font turns up first, possibly with Chinese glyph forms, and searching for
+// that fallback script by script is also the slowest part of showing the main window.
+void prefer_japanese_font() {
+    QFont font = QApplication::font();
+    if (QFontDatabase::writingSystems(font.family()).contains(QFontDatabase::Japanese)) {
+        return;
+    }
+    font.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP"),
+                      QStringLiteral("Yu Gothic UI"), QStringLiteral("Meiryo UI"),
+                      QStringLiteral("MS UI Gothic"), font.family()});
+    QApplication::setFont(font);
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    prefer_japanese_font();
     carloan::session_state session;
     carloan::load_branch_settings(session.settings);
     carloan::main_window window(session);

@@ -18,6 +18,7 @@
 
 #include <QFocusEvent>
 #include <QIcon>
+#include <QPixmap>
 
 #include <span>
 
@@ -97,10 +98,14 @@ std::size_t saved_text_limit(std::span<char> slot) {
 }  // namespace
 
 main_window_steps main_window_steps::program() {
-    return {run_schedule_dialog, run_print_confirmation_dialog,
-            print_estimate,      run_save_name_dialog,
-            run_open_dialog,     run_branch_settings_dialog,
-            carloan::save_quote, carloan::open_quote};
+    return {.schedule_dialog = run_schedule_dialog,
+            .print_confirmation_dialog = run_print_confirmation_dialog,
+            .print = print_estimate,
+            .save_name_dialog = run_save_name_dialog,
+            .open_dialog = run_open_dialog,
+            .branch_settings_dialog = run_branch_settings_dialog,
+            .save = carloan::save_quote,
+            .open = carloan::open_quote};
 }
 
 main_window::main_window(session_state& session, main_window_steps steps, QWidget* parent)
@@ -110,7 +115,8 @@ main_window::main_window(session_state& session, main_window_steps steps, QWidge
       steps_(std::move(steps)) {
     ui_->setupUi(this);
     load_icon_resource();
-    setWindowIcon(QIcon(QStringLiteral(":/carloan.png")));
+    // Naming the format spares probing every image reader at start-up.
+    setWindowIcon(QIcon(QPixmap(QStringLiteral(":/carloan.png"), "PNG")));
 
     for (const field_control& control : field_controls) {
         QLineEdit* line = ui_.get()->*control.widget;

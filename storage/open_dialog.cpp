@@ -1,10 +1,109 @@
 #include "storage/open_dialog.h"
 
+#include "app/message_box.h"
 #include "app/session.h"
+#include "storage/quote_folder.h"
+#include "storage/temporary_folder.h"
+#include "text/qt_text.h"
+#include "ui_open_dialog.h"
+
+#include <QScreen>
+#include <QStringList>
+
+#include <system_error>
+#include <utility>
 
 namespace carloan {
 
-// Placeholder until the dialog lands.
-void run_open_dialog(QWidget* /*parent*/, session_state& /*session*/) {}
+open_dialog::open_dialog(QWidget* parent, session_state& session, std::filesystem::path folder)
+    : QDialog(parent),
+      ui_(std::make_unique<Ui::open_dialog>()),
+      session_(session),
+      folder_(std::move(folder)) {
+    ui_->setupUi(this);
+    ui_->name_field->setValidator(new cp932_validator(ui_->name_field));
+    connect(ui_->file_list, &QListWidget::itemSelectionChanged, this,
+            &open_dialog::take_selected_name);
+    connect(ui_->ok_button, &QPushButton::clicked, this, &open_dialog::open_named);
+    connect(ui_->delete_button, &QPushButton::clicked, this, &open_dialog::delete_named);
+    connect(ui_->cancel_button, &QPushButton::clicked, this, &open_dialog::reject);
+    list_files();
+}
+
+open_dialog::~open_dialog() = default;
+
+QString open_dialog::name_text() const {
+    return ui_->name_field->text();
+}
+
+void open_dialog::set_name_text(const QString& text) {
+    ui_->name_field->setText(text);
+}
+
+void open_dialog::reject() {
+    session_.quote_name = no_quote_name;
+    QDialog::reject();
+}
+
+void open_dialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (const QScreen* shown_on = screen()) {
+        move(shown_on->availableGeometry().topLeft());
+    }
+}
+
+void open_dialog::list_files() {
+    QStringList names;
+    for (const std::string& name : list_quote_files(folder_)) {
+        names.push_back(from_cp932(name));
+    }
+    ui_->file_list->clear();
+    ui_->name_field->clear();
+    ui_->file_list->addItems(names);
+    ui_->file_list->setFocus();
+}
+
+void open_dialog::take_selected_name() {
+    const QList<QListWidgetItem*> selected = ui_->file_list->selectedItems();
+    if (!selected.isEmpty()) {
+        ui_->name_field->setText(selected.front()->text());
+    }
+}
+
+std::optional<std::string> open_dialog::named_file() {
+    // Read whole: saved names run to 33 bytes and listed ones longer, and each must open.
+    std::string name = field_cp932(name_text(), std::string::npos);
+    if (name.empty() || leaves_quote_folder(name)) {
+        session_.quote_name = no_quote_name;
+        show_message(this, caption_tavri,
+                     name.empty() ? QStringLiteral("ファイルが選択されていません")
+                                  : QStringLiteral("ファイル名に使用できない文字が含まれています"));
+        return std::nullopt;
+    }
+    session_.quote_name = name;
+    session_.quote_path = quote_file_path(folder_, name);
+    return name;
+}
+
+void open_dialog::open_named() {
+    if (named_file()) {
+        accept();
+    }
+}
+
+void open_dialog::delete_named() {
+    if (named_file()) {
+        std::error_code ignored;
+        if (!std::filesystem::is_directory(session_.quote_path, ignored)) {
+            std::filesystem::remove(session_.quote_path, ignored);
+        }
+    }
+    list_files();
+}
+
+void run_open_dialog(QWidget* parent, session_state& session) {
+    open_dialog dialog(parent, session, temporary_folder());
+    dialog.exec();
+}
 
 }  // namespace carloan

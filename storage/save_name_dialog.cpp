@@ -1,10 +1,92 @@
 #include "storage/save_name_dialog.h"
 
+#include "app/message_box.h"
 #include "app/session.h"
+#include "storage/quote_folder.h"
+#include "storage/temporary_folder.h"
+#include "text/qt_text.h"
+#include "ui_save_name_dialog.h"
+
+#include <QScreen>
+
+#include <utility>
 
 namespace carloan {
+namespace {
 
-// Placeholder until the dialog lands.
-void run_save_name_dialog(QWidget* /*parent*/, session_state& /*session*/) {}
+constexpr std::size_t name_read_limit = 29;
+constexpr std::size_t title_read_limit = 79;
+
+}  // namespace
+
+save_name_dialog::save_name_dialog(QWidget* parent, session_state& session,
+                                   std::filesystem::path folder)
+    : QDialog(parent),
+      ui_(std::make_unique<Ui::save_name_dialog>()),
+      session_(session),
+      folder_(std::move(folder)) {
+    ui_->setupUi(this);
+    ui_->name_field->setValidator(new cp932_validator(ui_->name_field));
+    connect(ui_->save_button, &QPushButton::clicked, this, &save_name_dialog::save);
+    connect(ui_->cancel_button, &QPushButton::clicked, this, &save_name_dialog::reject);
+
+    // A window that has not saved, opened or printed a quote has nothing to propose.
+    if (parent) {
+        const QString title =
+            from_cp932(field_cp932(parent->window()->windowTitle(), title_read_limit));
+        if (title != QStringLiteral("新規")) {
+            ui_->name_field->setText(title);
+        }
+    }
+    ui_->name_field->setFocus();
+}
+
+save_name_dialog::~save_name_dialog() = default;
+
+QString save_name_dialog::name_text() const {
+    return ui_->name_field->text();
+}
+
+void save_name_dialog::set_name_text(const QString& text) {
+    ui_->name_field->setText(text);
+}
+
+void save_name_dialog::reject() {
+    session_.quote_name = no_quote_name;
+    QDialog::reject();
+}
+
+void save_name_dialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (const QScreen* shown_on = screen()) {
+        move(shown_on->availableGeometry().topLeft());
+    }
+}
+
+void save_name_dialog::save() {
+    const std::string typed = field_cp932(name_text(), name_read_limit);
+    if (typed.empty()) {
+        session_.quote_name = no_quote_name;
+        show_message(this, caption_tavri, QStringLiteral("ファイル名が未入力です"));
+        return;
+    }
+    std::string name = with_quote_extension(typed);
+    // The name becomes a file name as it stands, so it must neither leave the folder nor make a
+    // file that Windows would name differently.
+    if (leaves_quote_folder(typed) || !is_portable_file_name(name)) {
+        session_.quote_name = no_quote_name;
+        show_message(this, caption_tavri,
+                     QStringLiteral("ファイル名に使用できない文字が含まれています"));
+        return;
+    }
+    session_.quote_path = quote_file_path(folder_, name);
+    session_.quote_name = std::move(name);
+    accept();
+}
+
+void run_save_name_dialog(QWidget* parent, session_state& session) {
+    save_name_dialog dialog(parent, session, temporary_folder());
+    dialog.exec();
+}
 
 }  // namespace carloan

@@ -1,10 +1,50 @@
 #pragma once
 
+#include <QDialog>
+
+#include <filesystem>
+#include <memory>
+
 class QWidget;
+
+namespace Ui {
+class save_name_dialog;
+}
 
 namespace carloan {
 
 struct session_state;
+
+// Control numbers of forms/save_name_dialog.ui.
+inline constexpr int save_name_save_control = 1;    // 保存する, the default button
+inline constexpr int save_name_cancel_control = 2;  // ｷｬﾝｾﾙ, Esc and the close box
+
+// Asks for the name a quote is saved under in `folder`, proposing the main window's title.
+// 保存する with a usable name sets the session's quote name (".car" added) and path and closes;
+// with an empty or unusable name it shows why and stays open. Cancelling leaves "?????".
+// It writes no file.
+class save_name_dialog : public QDialog {
+    Q_OBJECT
+
+  public:
+    save_name_dialog(QWidget* parent, session_state& session, std::filesystem::path folder);
+    ~save_name_dialog() override;
+
+    QString name_text() const;
+    void set_name_text(const QString& text);
+
+    void reject() override;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void save();
+
+    std::unique_ptr<Ui::save_name_dialog> ui_;
+    session_state& session_;
+    std::filesystem::path folder_;
+};
 
 // Sets the current quote name and path, or "?????" when cancelled.
 void run_save_name_dialog(QWidget* parent, session_state& session);
