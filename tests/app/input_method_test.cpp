@@ -2,6 +2,7 @@
 // switch: which dialog asked for what, in order.
 
 #include "app/input_method.h"
+#include "app/main_window.h"
 #include "app/session.h"
 #include "gui_support.h"
 #include "storage/branch_settings_dialog.h"
@@ -47,6 +48,17 @@ TEST_F(input_method_test, branch_settings_fields_switch_it_on_but_the_telephone_
 
     EXPECT_FALSE(dialog.field(1006)->testAttribute(Qt::WA_InputMethodEnabled));
     EXPECT_TRUE(dialog.field(1007)->testAttribute(Qt::WA_InputMethodEnabled));
+}
+
+TEST_F(input_method_test, focus_moving_in_the_main_window_switches_nothing) {
+    main_window window(session);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    for (int i = 0; i < 8; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_TRUE(calls.empty());
 }
 
 TEST(input_method_sets, name_the_japanese_fields_of_each_dialog) {
