@@ -1,6 +1,8 @@
 #include "calc/amount_text.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cstdint>
 #include <limits>
 
@@ -89,8 +91,10 @@ std::string blank_removal(std::string_view text) {
     return kept;
 }
 
-std::string amount_text(std::string_view text, int width) {
-    const std::string kept = number_characters(text);
+namespace {
+
+// The amount text of a text that holds number characters only.
+std::string grouped(std::string_view kept, int width) {
     const auto length = static_cast<std::int64_t>(kept.size());
     const bool negative = leading_integer(kept) < 0;
     // One comma for each full group of three digits after the first digit; an empty text has none.
@@ -101,24 +105,31 @@ std::string amount_text(std::string_view text, int width) {
         return {};
     }
 
-    std::string out(static_cast<std::size_t>(blanks), ' ');
-    std::size_t first = 0;
-    if (negative) {
-        out.push_back('-');
-        first = 1;
-    }
-    for (std::size_t i = first; i < kept.size(); ++i) {
-        out.push_back(kept[i]);
+    std::string out(static_cast<std::size_t>(blanks + length + commas), ' ');
+    std::size_t at = static_cast<std::size_t>(blanks);
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+        out[at++] = kept[i];
         const std::size_t following = kept.size() - i - 1;
-        if (following == 3 || following == 6 || following == 9) {
-            out.push_back(',');
+        if ((i > 0 || !negative) && (following == 3 || following == 6 || following == 9)) {
+            out[at++] = ',';
         }
     }
     return out;
 }
 
+}  // namespace
+
+std::string amount_text(std::string_view text, int width) {
+    return grouped(number_characters(text), width);
+}
+
+// The figures of every calculation pass here, so the "%d" text is made without the detour
+// through number_characters.
 std::string amount_text(std::int32_t value, int width) {
-    return amount_text(std::to_string(value), width);
+    std::array<char, 16> digits{};
+    const char* end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
+    return grouped(std::string_view(digits.data(), static_cast<std::size_t>(end - digits.data())),
+                   width);
 }
 
 std::string right_alignment(std::string_view text, int width) {

@@ -171,7 +171,7 @@ calc_outcome calculate(const calc_inputs& in, const current_flags& flags) {
     result.bonus_times_text = amount_text(result.bonus_count, count_width);
     result.comparison_text = amount_text(result.comparison, comparison_width);
 
-    result.rate_text = std::string(cp932_prefix(in.rate_text, sizeof(quote_record::rate_text) - 1));
+    result.rate_text = std::string(cp932_prefix(in.rate_text, rate_text_limit));
     return {std::move(result), {}};
 }
 

@@ -21,16 +21,20 @@ struct current_flags {
 // Code page 932 texts as the fields give them to a read with a 30-byte limit (at most 29 bytes);
 // an empty text is an empty field.
 struct calc_inputs {
-    std::string rate_text;
-    std::string payment_count_text;
-    std::string net_balance_text;
-    std::string skip_months_text;
-    std::string bonus_addition_text;
-    std::string bonus_count_text;
-    std::string deferment_text;
+    std::string rate_text{};
+    std::string payment_count_text{};
+    std::string net_balance_text{};
+    std::string skip_months_text{};
+    std::string bonus_addition_text{};
+    std::string bonus_count_text{};
+    std::string deferment_text{};
+
+    bool operator==(const calc_inputs&) const = default;
 };
 
 inline constexpr std::size_t input_read_limit = 29;
+// The rate is read once more at the end with a 10-byte limit, terminator included.
+inline constexpr std::size_t rate_text_limit = 9;
 
 struct calc_result {
     std::int32_t net_balance = 0;
@@ -56,6 +60,8 @@ struct calc_result {
     std::string comparison_text;
 
     std::string rate_text;  // the rate field's first 9 bytes, as the record keeps it
+
+    bool operator==(const calc_result&) const = default;
 };
 
 struct calc_outcome {

@@ -1,12 +1,88 @@
 #include "print/print_confirmation_dialog.h"
 
+#include "app/message_box.h"
 #include "app/session.h"
+#include "storage/branch_settings_dialog.h"
+#include "text/cp932.h"
+#include "text/qt_text.h"
+#include "ui_print_confirmation_dialog.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
 
 namespace carloan {
 
-// Placeholder until the print confirmation lands.
-bool run_print_confirmation_dialog(QWidget* /*main_window*/, session_state& /*session*/) {
-    return false;
+std::string customer_name_from_title(std::string_view title) {
+    std::string name(cp932_prefix(title, customer_name_limit));
+    // A dot is never the second byte of a double-byte character, so this cannot split one.
+    if (name.size() >= 4 && name[name.size() - 4] == '.') {
+        name.resize(name.size() - 4);
+    }
+    return name;
+}
+
+print_confirmation_dialog::print_confirmation_dialog(QWidget* main_window, session_state& session)
+    : QDialog(main_window),
+      ui_(std::make_unique<Ui::print_confirmation_dialog>()),
+      main_window_(main_window),
+      session_(session) {
+    ui_->setupUi(this);
+    // Moved before it is shown, so that neither Qt nor the window manager centres it instead.
+    if (const QScreen* where = screen()) {
+        move(where->geometry().topLeft());
+    }
+    quote_record& record = session_.record;
+
+    for (QLineEdit* field :
+         {ui_->customer_name, ui_->remark_1, ui_->remark_2, ui_->remark_3, ui_->remark_4}) {
+        field->setValidator(new cp932_validator(field));
+    }
+    ui_->remark_1->setText(from_cp932(read_slot(record.remark_1)));
+    ui_->remark_2->setText(from_cp932(read_slot(record.remark_2)));
+    ui_->remark_3->setText(from_cp932(read_slot(record.remark_3)));
+    ui_->remark_4->setText(from_cp932(read_slot(record.remark_4)));
+    ui_->show_rate->setChecked(record.show_rate == 1);
+
+    // The default name always comes from the title, never from a name stored earlier.
+    const QString title = main_window_ != nullptr ? main_window_->windowTitle() : QString();
+    const std::string name = customer_name_from_title(field_cp932(title, customer_name_limit));
+    write_slot(record.customer_name, name);
+    ui_->customer_name->setText(from_cp932(name));
+    ui_->customer_name->setFocus();
+
+    connect(ui_->ok_button, &QPushButton::clicked, this, &print_confirmation_dialog::confirm);
+    connect(ui_->cancel_button, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ui_->branch_settings_button, &QPushButton::clicked, this,
+            [this] { run_branch_settings_dialog(this, session_); });
+}
+
+print_confirmation_dialog::~print_confirmation_dialog() = default;
+
+void print_confirmation_dialog::confirm() {
+    quote_record& record = session_.record;
+    // Stored even when refused, so a refused OK leaves the name empty.
+    const std::string name = field_cp932(ui_->customer_name->text(), customer_name_limit);
+    write_slot(record.customer_name, name);
+    if (name.empty()) {
+        show_message(this, caption_tavri, QStringLiteral("お客様名が未入力です"));
+        ui_->customer_name->setFocus();
+        return;
+    }
+    if (main_window_ != nullptr) {
+        main_window_->setWindowTitle(from_cp932(name) + QStringLiteral(".car"));
+    }
+    write_slot(record.remark_1, field_cp932(ui_->remark_1->text(), remark_limit));
+    write_slot(record.remark_2, field_cp932(ui_->remark_2->text(), remark_limit));
+    write_slot(record.remark_3, field_cp932(ui_->remark_3->text(), remark_limit));
+    write_slot(record.remark_4, field_cp932(ui_->remark_4->text(), remark_limit));
+    record.show_rate = ui_->show_rate->isChecked() ? 1 : 0;
+    accept();
+}
+
+bool run_print_confirmation_dialog(QWidget* main_window, session_state& session) {
+    print_confirmation_dialog dialog(main_window, session);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 }  // namespace carloan

@@ -1,11 +1,54 @@
 #pragma once
-// The print confirmation dialog: customer name, remarks and the rate choice before printing.
+// The print confirmation dialog: customer name, remarks and the rate choice before printing. It
+// proposes the customer name from the main window's title and writes what is confirmed into the
+// session's quote record; it does not print.
+
+#include <QDialog>
+
+#include <memory>
+#include <string>
+#include <string_view>
 
 class QWidget;
+
+namespace Ui {
+class print_confirmation_dialog;
+}
 
 namespace carloan {
 
 struct session_state;
+
+// Control numbers of the form's text fields (forms/print_confirmation_dialog.ui).
+namespace print_confirmation_control {
+inline constexpr int ok = 1;
+inline constexpr int cancel = 2;
+inline constexpr int customer_name = 1005;
+inline constexpr int remark_1 = 1007;
+inline constexpr int remark_2 = 1020;
+inline constexpr int remark_3 = 1008;
+inline constexpr int remark_4 = 1009;
+}  // namespace print_confirmation_control
+
+inline constexpr std::size_t customer_name_limit = 29;
+inline constexpr std::size_t remark_limit = 39;
+
+// The customer name a main window title proposes: its first 29 bytes, less a trailing dot and
+// three bytes ("ABC.car" gives "ABC"). Code page 932 in and out.
+std::string customer_name_from_title(std::string_view title);
+
+class print_confirmation_dialog : public QDialog {
+  public:
+    print_confirmation_dialog(QWidget* main_window, session_state& session);
+    ~print_confirmation_dialog() override;
+
+  private:
+    void confirm();
+
+    std::unique_ptr<Ui::print_confirmation_dialog> ui_;
+    QWidget* main_window_;
+    session_state& session_;
+};
 
 // True when confirmed with a customer name, false when cancelled.
 bool run_print_confirmation_dialog(QWidget* main_window, session_state& session);

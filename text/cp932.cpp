@@ -91,6 +91,13 @@ std::u16string utf8_to_utf16(std::string_view utf8, bool& ok) {
             cp = (cp << 6) | (b & 0x3F);
         }
         i += extra + 1;
+        // Overlong forms would let "\xC0\xB1" pass as the digit 1; surrogates and values past
+        // U+10FFFF are no characters at all.
+        constexpr char32_t shortest[] = {0, 0x80, 0x800, 0x10000};
+        if (cp < shortest[extra] || (cp >= 0xD800 && cp < 0xE000) || cp > 0x10FFFF) {
+            ok = false;
+            return {};
+        }
         if (cp >= 0x10000) {
             cp -= 0x10000;
             out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));

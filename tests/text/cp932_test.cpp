@@ -21,6 +21,10 @@ TEST(cp932, refuses_characters_it_cannot_hold) {
     EXPECT_FALSE(utf8_to_cp932("\xC3\xA9"));                // e acute
     EXPECT_FALSE(utf8_to_cp932("\xFF\xFE"));                // not UTF-8 at all
     EXPECT_FALSE(utf8_to_cp932("\xE3\x81"));                // cut inside a character
+    EXPECT_FALSE(utf8_to_cp932("\xC0\xB1"));                // overlong "1"
+    EXPECT_FALSE(utf8_to_cp932("\xE0\x80\xB1"));            // overlong "1"
+    EXPECT_FALSE(utf8_to_cp932("\xED\xA0\x80"));            // a surrogate
+    EXPECT_FALSE(utf8_to_cp932("\xF4\x90\x80\x80"));        // past U+10FFFF
 }
 
 TEST(cp932, takes_input_method_look_alikes_as_their_siblings) {

@@ -1,0 +1,247 @@
+#include "cli/quote_tool.h"
+
+#include "cli/quote_json.h"
+#include "text/cp932.h"
+
+#include <array>
+#include <optional>
+#include <ostream>
+
+namespace carloan {
+namespace {
+
+using option_error = std::optional<std::string>;
+
+// One row per option. A row either fills a field text or applies its own handler; the usage text
+// is made from the same rows.
+struct option_row {
+    std::string_view name;
+    std::string_view value_name;  // empty for a switch
+    std::string_view help;
+    std::string calc_inputs::*field = nullptr;
+    option_error (*apply)(tool_options&, std::string_view value) = nullptr;
+};
+
+option_error set_method(tool_options& options, std::string_view value) {
+    if (value == "addon") {
+        options.flags.bonus_method = 0;
+    } else if (value == "total") {
+        options.flags.bonus_method = 1;
+    } else {
+        return "--method takes addon or total";
+    }
+    options.quote_given = true;
+    return std::nullopt;
+}
+
+option_error set_cycle(tool_options& options, std::string_view value) {
+    if (value != "1" && value != "2") {
+        return "--cycle takes 1 or 2";
+    }
+    options.flags.cycle_mode = value == "1" ? 1 : 2;
+    options.quote_given = true;
+    return std::nullopt;
+}
+
+const std::array option_rows{
+    option_row{"--rate", "TEXT", "effective annual rate in percent, e.g. 9.9",
+               &calc_inputs::rate_text},
+    option_row{"--payments", "TEXT", "number of monthly payments",
+               &calc_inputs::payment_count_text},
+    option_row{"--balance", "TEXT", "net balance in yen, e.g. 1,000,000",
+               &calc_inputs::net_balance_text},
+    option_row{"--skip", "TEXT", "skip months", &calc_inputs::skip_months_text},
+    option_row{"--bonus", "TEXT", "bonus amount in yen", &calc_inputs::bonus_addition_text},
+    option_row{"--bonus-count", "TEXT", "number of bonus payments", &calc_inputs::bonus_count_text},
+    option_row{"--deferment", "TEXT", "months until the first bonus payment",
+               &calc_inputs::deferment_text},
+    option_row{"--method", "addon|total", "bonus-month add-on (default) or total method", nullptr,
+               set_method},
+    option_row{"--cycle", "1|2", "first-cycle (default) or second-cycle booking", nullptr,
+               set_cycle},
+    option_row{"--json", "", "print the quote as one JSON object", nullptr,
+               [](tool_options& o, std::string_view) -> option_error {
+                   o.json = true;
+                   return std::nullopt;
+               }},
+    option_row{"--batch", "",
+               "read one JSON object per line from standard input, write one per line", nullptr,
+               [](tool_options& o, std::string_view) -> option_error {
+                   o.batch = true;
+                   return std::nullopt;
+               }},
+    option_row{"--help", "", "show this text", nullptr,
+               [](tool_options& o, std::string_view) -> option_error {
+                   o.help = true;
+                   return std::nullopt;
+               }},
+};
+
+const option_row* find_option(std::string_view name) {
+    for (const option_row& row : option_rows) {
+        if (row.name == name) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
+
+// Display columns of a label on a terminal: a double-byte character takes two, like its bytes.
+std::size_t columns(std::string_view utf8) {
+    const std::optional<std::string> bytes = utf8_to_cp932(utf8);
+    return bytes ? bytes->size() : utf8.size();
+}
+
+void append_row(std::string& out, std::string_view label, std::string_view cp932_text) {
+    constexpr std::size_t label_columns = 18;
+    constexpr std::size_t text_columns = 14;
+    out += label;
+    out.append(label_columns - std::min(label_columns, columns(label)), ' ');
+    const std::string text = cp932_to_utf8(cp932_text);
+    out.append(text_columns - std::min(text_columns, text.size()), ' ');
+    out += text;
+}
+
+void append_count(std::string& out, std::string_view cp932_count) {
+    out += " ×";
+    out += cp932_to_utf8(cp932_count);
+    out += " 回";
+}
+
+}  // namespace
+
+std::variant<tool_options, std::string> parse_options(std::span<const std::string_view> args) {
+    tool_options options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string_view name = args[i];
+        std::optional<std::string_view> value;
+        if (const auto equals = name.find('='); name.starts_with("--") && equals != name.npos) {
+            value = name.substr(equals + 1);
+            name = name.substr(0, equals);
+        }
+        const option_row* row = find_option(name);
+        if (row == nullptr) {
+            return "unknown option " + std::string(args[i]);
+        }
+        if (row->value_name.empty()) {
+            if (value) {
+                return std::string(name) + " takes no value";
+            }
+        } else if (!value) {
+            if (i + 1 == args.size()) {
+                return std::string(name) + " needs a value";
+            }
+            value = args[++i];
+        }
+        if (row->field != nullptr) {
+            options.texts.*row->field = std::string(*value);
+            options.quote_given = true;
+        } else if (option_error problem = row->apply(options, value.value_or(""))) {
+            return std::move(*problem);
+        }
+    }
+    if (options.batch && options.quote_given) {
+        return std::string("--batch takes its quotes from standard input, not from options");
+    }
+    return options;
+}
+
+std::string usage_text() {
+    std::string text =
+        "Usage: carloan-quote --rate TEXT --payments TEXT --balance TEXT [options]\n"
+        "       carloan-quote --batch < quotes.jsonl\n"
+        "\n"
+        "Quotes an auto loan: loan fee, loan amount, first and later payments, bonus payments\n"
+        "and the equal-payment comparison figure. Texts are read as the quote form reads them.\n"
+        "\n";
+    for (const option_row& row : option_rows) {
+        std::string left = "  " + std::string(row.name);
+        if (!row.value_name.empty()) {
+            left += ' ';
+            left += row.value_name;
+        }
+        left.resize(std::max<std::size_t>(left.size() + 1, 28), ' ');
+        text += left;
+        text += row.help;
+        text += '\n';
+    }
+    text +=
+        "\n"
+        "Batch lines hold the string keys rate_text, payment_count_text, net_balance_text,\n"
+        "skip_months_text, bonus_addition_text, bonus_count_text, deferment_text and the integer\n"
+        "keys bonus_method (1 = total method) and cycle_mode (2 = second cycle).\n"
+        "\n"
+        "Exit status: 0 quoted; 1 bad options or a batch line that could not be read;\n"
+        "2 an input is missing (the message says which).\n";
+    return text;
+}
+
+std::string quote_table(const calc_result& r, const current_flags& flags) {
+    std::string out;
+    append_row(out, "融資手数料", r.loan_fee_text);
+    out += '\n';
+    append_row(out, "融資額", r.loan_amount_text);
+    out += '\n';
+    append_row(out, "１回目", r.first_payment_text);
+    out += '\n';
+    append_row(out, "２回目以降", r.later_payment_text);
+    append_count(out, r.later_count_text);
+    out += '\n';
+    append_row(out, flags.bonus_method == 1 ? "ボーナス月返済 ＝" : "ボーナス月加算 ＝",
+               r.bonus_payment_text);
+    append_count(out, r.bonus_times_text);
+    out += '\n';
+    append_row(out, "Ｓ１均等比較：", r.comparison_text);
+    out += '\n';
+    return out;
+}
+
+int run_tool(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
+             std::ostream& err) {
+    auto parsed = parse_options(args);
+    if (const auto* problem = std::get_if<std::string>(&parsed)) {
+        err << "carloan-quote: " << *problem << "\nTry carloan-quote --help\n";
+        return exit_failure;
+    }
+    const tool_options& options = std::get<tool_options>(parsed);
+    if (options.help) {
+        out << usage_text() << std::flush;
+        return out ? exit_ok : exit_failure;
+    }
+    if (options.batch) {
+        return run_batch(in, out, err);
+    }
+
+    calc_inputs inputs;
+    for (const option_row& row : option_rows) {
+        if (row.field == nullptr) {
+            continue;
+        }
+        std::optional<std::string> text = field_text(options.texts.*row.field);
+        if (!text) {
+            err << "carloan-quote: " << row.name
+                << " holds a character that code page 932 cannot hold\n";
+            return exit_failure;
+        }
+        inputs.*row.field = std::move(*text);
+    }
+
+    const calc_outcome outcome = calculate(inputs, options.flags);
+    std::string text;
+    if (options.json) {
+        append_outcome_json(text, outcome);
+        text += '\n';
+    } else if (outcome.result) {
+        text = quote_table(*outcome.result, options.flags);
+    } else {
+        err << outcome.message << '\n';
+    }
+    out << text << std::flush;
+    if (!out) {
+        err << "carloan-quote: cannot write the output\n";
+        return exit_failure;
+    }
+    return outcome.result ? exit_ok : exit_missing_input;
+}
+
+}  // namespace carloan

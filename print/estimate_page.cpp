@@ -1,0 +1,120 @@
+#include "print/estimate_page.h"
+
+#include "calc/amount_text.h"
+#include "text/cp932.h"
+
+#include <cstdio>
+#include <span>
+#include <string_view>
+
+namespace carloan {
+namespace {
+
+constexpr int label_x = 500;
+constexpr int value_x = 1900;
+
+// The page's fixed texts are written here in UTF-8; the page itself is code page 932.
+std::string cp932(std::string_view utf8) {
+    return utf8_to_cp932(utf8).value_or(std::string{});
+}
+
+std::string slot_text(std::span<const char> slot) {
+    return read_slot(slot);
+}
+
+std::string padded_number(const char* pattern, int value) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, pattern, value);
+    return buffer;
+}
+
+// "%30s": blanks in front up to 30 bytes, blanks inside the text kept, a longer text whole.
+std::string right_justified(std::string text) {
+    if (text.size() < static_cast<std::size_t>(value_width)) {
+        text.insert(0, value_width - text.size(), ' ');
+    }
+    return text;
+}
+
+std::string amount_value(std::int32_t amount) {
+    return right_alignment(amount_text(amount, amount_width) + cp932(" 円"), value_width);
+}
+
+std::string count_value(std::int32_t count) {
+    return right_alignment(amount_text(count, amount_width) + cp932(" 回"), value_width);
+}
+
+std::string installment_value(std::int32_t amount, std::int32_t count) {
+    return right_alignment(amount_text(amount, amount_width) + cp932(" 円 × ") +
+                               padded_number("%3d", count) + cp932(" 回"),
+                           value_width);
+}
+
+// The rate as typed, without a comma ever being inserted.
+std::string rate_value(const quote_record& record) {
+    return right_alignment(number_characters(slot_text(record.rate_text)) + cp932("％"),
+                           value_width);
+}
+
+std::string date_line(const local_time& now) {
+    char buffer[96];
+    std::snprintf(buffer, sizeof buffer, "%4d/%2d/%2d   %2d:%2d:%2d", now.year, now.month, now.day,
+                  now.hour, now.minute, now.second);
+    return buffer;
+}
+
+}  // namespace
+
+std::vector<page_string> estimate_page(const quote_record& record, const branch_settings& settings,
+                                       std::int32_t bonus_method, const local_time& now) {
+    const int shift = record.show_rate == 1 ? 1 : 0;
+    const auto line = [](int n) { return line_pitch * n; };
+
+    std::vector<page_string> page;
+    page.reserve(34);
+    page.push_back({3200, line(4), date_line(now)});
+    page.push_back({1700, line(5), cp932("オートローンお見積書")});
+    page.push_back({200, line(6), slot_text(record.customer_name) + cp932(" 様")});
+    page.push_back({2500, line(7), right_justified(cp932("ゾルベクス（株）"))});
+    page.push_back({2700, line(8), right_justified(slot_text(settings.branch_name))});
+    page.push_back({3200, line(9), "TEL:" + slot_text(settings.telephone)});
+    page.push_back({3200, line(10), cp932("担当 ") + slot_text(settings.staff_name)});
+    page.push_back({180, line(12), slot_text(settings.opening_line_1)});
+    page.push_back({160, line(13), slot_text(settings.opening_line_2)});
+    page.push_back({2200, line(14), cp932("記")});
+
+    page.push_back({label_x, line(16), cp932("    お借入金額         ")});
+    page.push_back({value_x, line(16), amount_value(record.net_balance)});
+    if (shift == 1) {
+        page.push_back({label_x, line(17), cp932("    融資利率（年率）   ")});
+        page.push_back({value_x, line(17), rate_value(record)});
+    }
+    page.push_back({label_x, line(17 + shift), cp932("    融資手数料         ")});
+    page.push_back({value_x, line(17 + shift), amount_value(record.loan_fee)});
+    page.push_back({label_x, line(18 + shift), cp932("    お支払い合計額     ")});
+    page.push_back({value_x, line(18 + shift), amount_value(record.loan_amount)});
+    page.push_back({label_x, line(19 + shift), cp932("    お支払い回数       ")});
+    page.push_back({value_x, line(19 + shift), count_value(record.payment_count)});
+    page.push_back({label_x, line(20 + shift), cp932("    第1回目            ")});
+    page.push_back({value_x, line(20 + shift), installment_value(record.first_payment, 1)});
+    page.push_back({label_x, line(21 + shift), cp932("    第２回目以降       ")});
+    page.push_back(
+        {value_x, line(21 + shift), installment_value(record.later_payment, record.later_count)});
+    page.push_back(
+        {label_x, line(22 + shift),
+         bonus_method == 1 ? cp932("    ボーナス月返済金額 ") : cp932("    ボーナス月加算金額 ")});
+    page.push_back(
+        {value_x, line(22 + shift), installment_value(record.bonus_payment, record.bonus_count)});
+
+    page.push_back({180, line(24 + shift), slot_text(settings.note_line_1)});
+    page.push_back({160, line(25 + shift), slot_text(settings.note_line_2)});
+    page.push_back({160, line(26 + shift), slot_text(settings.note_line_3)});
+    page.push_back({label_x, line(27 + shift), cp932("【備考】")});
+    page.push_back({label_x, line(28 + shift), slot_text(record.remark_1)});
+    page.push_back({label_x, line(29 + shift), slot_text(record.remark_2)});
+    page.push_back({label_x, line(30 + shift), slot_text(record.remark_3)});
+    page.push_back({label_x, line(31 + shift), slot_text(record.remark_4)});
+    return page;
+}
+
+}  // namespace carloan

@@ -1,0 +1,136 @@
+#include "cli/quote_tool.h"
+
+#include "cli/quote_json.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace carloan {
+namespace {
+
+using nlohmann::json;
+
+struct tool_run {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+tool_run run(std::vector<std::string_view> args, const std::string& input = "") {
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = run_tool(args, in, out, err);
+    return {status, out.str(), err.str()};
+}
+
+const std::vector<std::string_view> first_example{"--rate", "9.9",       "--payments",
+                                                  "36",     "--balance", "1,000,000"};
+
+std::vector<std::string_view> with(std::vector<std::string_view> args,
+                                   std::initializer_list<std::string_view> more) {
+    args.insert(args.end(), more);
+    return args;
+}
+
+TEST(run_tool, prints_a_quote_as_the_main_window_labels_it) {
+    const tool_run r = run(first_example);
+    EXPECT_EQ(r.status, exit_ok);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out,
+              "融資手数料               159,900\n"
+              "融資額                 1,159,900\n"
+              "１回目                    32,900\n"
+              "２回目以降                32,200 ×   35 回\n"
+              "ボーナス月加算 ＝              0 ×    0 回\n"
+              "Ｓ１均等比較：                 0\n");
+
+    const tool_run total =
+        run({"--rate", "9.9", "--payments", "60", "--balance", "2,000,000", "--bonus", "90,000",
+             "--bonus-count", "10", "--deferment", "6", "--method", "total"});
+    EXPECT_NE(total.out.find("ボーナス月返済 ＝         90,000 ×   10 回\n"), std::string::npos);
+    EXPECT_NE(total.out.find("Ｓ１均等比較：             8,816\n"), std::string::npos);
+}
+
+TEST(run_tool, json_matches_the_batch_line_of_the_same_quote) {
+    const tool_run single = run(with(first_example, {"--cycle", "2", "--json"}));
+    EXPECT_EQ(single.status, exit_ok);
+    const tool_run batch = run(
+        {"--batch"},
+        R"({"rate_text":"9.9","payment_count_text":"36","net_balance_text":"1,000,000","cycle_mode":2})");
+    EXPECT_EQ(single.out, batch.out);
+    EXPECT_EQ(json::parse(single.out)["comparison"], 4600);
+}
+
+TEST(run_tool, a_missing_input_gives_its_message_and_status_2) {
+    const tool_run table = run({"--rate", "9.9", "--balance", "1,000,000"});
+    EXPECT_EQ(table.status, exit_missing_input);
+    EXPECT_EQ(table.out, "");
+    EXPECT_EQ(table.err, "支払回数が未入力です\n");
+
+    const tool_run as_json = run(with(first_example, {"--bonus", "50,000", "--json"}));
+    EXPECT_EQ(as_json.status, exit_missing_input);
+    EXPECT_EQ(json::parse(as_json.out), (json{{"message", "ボーナス回数が未入力です"}}));
+}
+
+TEST(run_tool, reads_option_texts_as_the_form_would) {
+    // Full-width digits are no digits: the balance reads as 0, not as a missing input.
+    const tool_run full_width =
+        run({"--rate", "9.9", "--payments", "36", "--balance", "１２３", "--json"});
+    EXPECT_EQ(full_width.status, exit_ok);
+    EXPECT_EQ(json::parse(full_width.out)["net_balance"], 0);
+
+    const tool_run negative = run(with(
+        first_example, {"--bonus=50,000", "--bonus-count", "10", "--deferment", "-2", "--json"}));
+    EXPECT_EQ(json::parse(negative.out)["deferment_months"], -2);
+
+    const tool_run refused = run({"--rate", "9.9\xF0\x9F\x98\x80", "--payments", "36"});
+    EXPECT_EQ(refused.status, exit_failure);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_EQ(refused.err,
+              "carloan-quote: --rate holds a character that code page 932 cannot hold\n");
+}
+
+TEST(parse_options, refuses_what_it_cannot_use) {
+    struct row {
+        std::vector<std::string_view> args;
+        const char* message;
+    } rows[] = {
+        {{"--rate"}, "--rate needs a value"},
+        {{"9.9"}, "unknown option 9.9"},
+        {{"--rates", "9.9"}, "unknown option --rates"},
+        {{"--method", "sum"}, "--method takes addon or total"},
+        {{"--cycle", "0"}, "--cycle takes 1 or 2"},
+        {{"--json=yes"}, "--json takes no value"},
+        {{"--batch", "--rate", "9.9"},
+         "--batch takes its quotes from standard input, not from options"},
+        {{"--cycle=2", "--batch"},
+         "--batch takes its quotes from standard input, not from options"},
+    };
+    for (const row& r : rows) {
+        const auto parsed = parse_options(r.args);
+        ASSERT_TRUE(std::holds_alternative<std::string>(parsed)) << r.message;
+        EXPECT_EQ(std::get<std::string>(parsed), r.message);
+
+        const tool_run refused = run(r.args);
+        EXPECT_EQ(refused.status, exit_failure);
+        EXPECT_TRUE(refused.err.starts_with(std::string("carloan-quote: ") + r.message + "\n"));
+    }
+}
+
+TEST(parse_options, help_lists_every_option) {
+    const tool_run help = run({"--help"});
+    EXPECT_EQ(help.status, exit_ok);
+    for (const char* option :
+         {"--rate", "--payments", "--balance", "--skip", "--bonus ", "--bonus-count", "--deferment",
+          "--method", "--cycle", "--json", "--batch", "--help"}) {
+        EXPECT_NE(help.out.find(option), std::string::npos) << option;
+    }
+}
+
+}  // namespace
+}  // namespace carloan

@@ -1,0 +1,227 @@
+#include "print/print_confirmation_dialog.h"
+
+#include "app/session.h"
+#include "gui_support.h"
+#include "text/cp932.h"
+#include "text/qt_text.h"
+
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QCheckBox>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+#include <string>
+
+namespace carloan {
+namespace {
+
+using testing::message_recorder;
+using testing::when_modal;
+
+template <std::size_t size>
+void put(char (&slot)[size], const char* utf8) {
+    write_slot(slot, utf8_to_cp932(utf8).value());
+}
+
+template <std::size_t size>
+QString text_of(const char (&slot)[size]) {
+    return from_cp932(read_slot(slot));
+}
+
+template <class widget = QLineEdit>
+widget* control(QWidget* dialog, const QString& accessible_name) {
+    for (widget* candidate : dialog->findChildren<widget*>()) {
+        if (candidate->accessibleName() == accessible_name) {
+            return candidate;
+        }
+    }
+    ADD_FAILURE() << "no control named " << accessible_name.toStdString();
+    return nullptr;
+}
+
+QPushButton* button(QWidget* dialog, const QString& text) {
+    for (QPushButton* candidate : dialog->findChildren<QPushButton*>()) {
+        if (candidate->text().trimmed() == text) {
+            return candidate;
+        }
+    }
+    ADD_FAILURE() << "no button " << text.toStdString();
+    return nullptr;
+}
+
+const QString remark_names[] = {"備考１", "備考２", "備考３", "備考４"};
+
+class print_confirmation_test : public ::testing::Test {
+  protected:
+    print_confirmation_test() {
+        main_window.setWindowTitle("ABC.car");
+        put(session.record.customer_name, "前回の名前");
+        put(session.record.remark_1, "前の備考");
+        put(session.record.remark_4, "四行目");
+        session.record.show_rate = 1;
+    }
+
+    QWidget main_window;
+    session_state session;
+};
+
+TEST_F(print_confirmation_test, proposes_the_customer_name_from_the_title) {
+    struct row {
+        QString title;
+        QString name;
+    } rows[] = {
+        {"新規", "新規"},
+        {"ABC.car", "ABC"},
+        {"ABC.txt", "ABC"},
+        {".car", ""},
+        {"AB", "AB"},
+        {"ＡＢＣ.car", "ＡＢＣ"},
+        // 30 bytes, read as its first 29: the dot is no longer fourth from the end.
+        {QString(26, 'N') + ".car", QString(26, 'N') + ".ca"},
+        // 29 bytes would end inside the fifteenth double-byte character, which is left out.
+        {QString(15, QChar(u'名')), QString(14, QChar(u'名'))},
+    };
+    for (const row& r : rows) {
+        main_window.setWindowTitle(r.title);
+        print_confirmation_dialog dialog(&main_window, session);
+        EXPECT_EQ(control(&dialog, "お客様名")->text(), r.name) << r.title.toStdString();
+        EXPECT_EQ(text_of(session.record.customer_name), r.name) << r.title.toStdString();
+    }
+}
+
+TEST_F(print_confirmation_test, opens_with_the_records_remarks_and_rate_choice) {
+    print_confirmation_dialog dialog(&main_window, session);
+    dialog.show();
+    EXPECT_EQ(control(&dialog, "備考１")->text(), "前の備考");
+    EXPECT_EQ(control(&dialog, "備考２")->text(), "");
+    EXPECT_EQ(control(&dialog, "備考４")->text(), "四行目");
+    EXPECT_TRUE(control<QCheckBox>(&dialog, "金利を表示する ")->isChecked());
+    EXPECT_EQ(dialog.focusWidget(), control(&dialog, "お客様名"));
+    EXPECT_EQ(dialog.windowTitle(), "印刷項目の確認をして下さい");
+    EXPECT_EQ(dialog.frameGeometry().topLeft(), dialog.screen()->geometry().topLeft());
+}
+
+TEST_F(print_confirmation_test, ok_stores_what_was_confirmed_within_the_limits) {
+    struct row {
+        QString name;
+        QString remark;
+        bool show_rate;
+        QString stored_name;
+        QString stored_remark;
+    } rows[] = {
+        {"XYZ", "納車は来月", true, "XYZ", "納車は来月"},
+        {"XYZ", "", false, "XYZ", ""},
+        {QString(40, 'n'), QString(50, 'r'), true, QString(29, 'n'), QString(39, 'r')},
+        // A limit inside a double-byte character drops that character whole.
+        {"a" + QString(15, QChar(u'山')), QString(20, QChar(u'備')), false,
+         "a" + QString(14, QChar(u'山')), QString(19, QChar(u'備'))},
+    };
+    for (const row& r : rows) {
+        print_confirmation_dialog dialog(&main_window, session);
+        dialog.show();
+        control(&dialog, "お客様名")->setText(r.name);
+        for (const QString& remark : remark_names) {
+            control(&dialog, remark)->setText(r.remark);
+        }
+        control<QCheckBox>(&dialog, "金利を表示する ")->setChecked(r.show_rate);
+        button(&dialog, "OK")->click();
+
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+        EXPECT_EQ(text_of(session.record.customer_name), r.stored_name);
+        EXPECT_EQ(main_window.windowTitle(), r.stored_name + ".car");
+        EXPECT_EQ(text_of(session.record.remark_1), r.stored_remark);
+        EXPECT_EQ(text_of(session.record.remark_2), r.stored_remark);
+        EXPECT_EQ(text_of(session.record.remark_3), r.stored_remark);
+        EXPECT_EQ(text_of(session.record.remark_4), r.stored_remark);
+        EXPECT_EQ(session.record.show_rate, r.show_rate ? 1 : 0);
+    }
+}
+
+TEST_F(print_confirmation_test, empty_name_is_refused_and_nothing_else_stored) {
+    message_recorder recorder;
+    print_confirmation_dialog dialog(&main_window, session);
+    dialog.show();
+    control(&dialog, "お客様名")->clear();
+    control(&dialog, "備考１")->setText("新しい備考");
+    control<QCheckBox>(&dialog, "金利を表示する ")->setChecked(false);
+    button(&dialog, "OK")->click();
+
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_EQ(recorder.messages[0].caption, "Tavri");
+    EXPECT_EQ(recorder.messages[0].text, "お客様名が未入力です");
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), 0);
+    EXPECT_EQ(dialog.focusWidget(), control(&dialog, "お客様名"));
+    EXPECT_EQ(session.record.customer_name[0], '\0');
+    EXPECT_EQ(text_of(session.record.remark_1), "前の備考");
+    EXPECT_EQ(session.record.show_rate, 1);
+    EXPECT_EQ(main_window.windowTitle(), "ABC.car");
+}
+
+TEST_F(print_confirmation_test, fields_refuse_what_code_page_932_cannot_hold) {
+    print_confirmation_dialog dialog(&main_window, session);
+    dialog.show();
+    for (const QString& name : {QString("お客様名"), QString("備考３")}) {
+        QLineEdit* field = control(&dialog, name);
+        field->clear();
+        // One commit per character, the way an input method delivers them.
+        for (const char* typed : {"A", "한", "B", "😀", "C", "髙"}) {
+            QInputMethodEvent commit;
+            commit.setCommitString(QString::fromUtf8(typed));
+            QApplication::sendEvent(field, &commit);
+        }
+        EXPECT_EQ(field->text(), QString::fromUtf8("ABC髙")) << name.toStdString();
+    }
+}
+
+// The branch settings dialog runs over this one; what it changes in memory is what prints.
+TEST_F(print_confirmation_test, branch_settings_open_over_the_dialog_and_return_to_it) {
+    print_confirmation_dialog dialog(&main_window, session);
+    dialog.show();
+    control(&dialog, "お客様名")->setText("XYZ");
+    QString title;
+    when_modal([&title](QWidget* settings) {
+        title = settings->windowTitle();
+        button(settings, "標準の値")->click();
+        button(settings, "閉じる")->click();
+    });
+    button(&dialog, "支店名等の確認")->click();
+
+    EXPECT_EQ(title, "初期登録");
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(control(&dialog, "お客様名")->text(), "XYZ");
+    EXPECT_EQ(text_of(session.settings.opening_line_2),
+              "何卒ご用命下さいます様、宜しくお願い申し上げます。");
+}
+
+TEST_F(print_confirmation_test, cancel_keeps_only_the_proposed_name) {
+    struct row {
+        const char* how;
+        void (*close)(QWidget* dialog);
+    } rows[] = {
+        {"cancel button", [](QWidget* dialog) { button(dialog, "ｷｬﾝｾﾙ")->click(); }},
+        {"escape", [](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); }},
+        {"close box", [](QWidget* dialog) { dialog->close(); }},
+    };
+    for (const row& r : rows) {
+        main_window.setWindowTitle("ABC.car");
+        when_modal([&r](QWidget* dialog) {
+            control(dialog, "お客様名")->setText("XYZ");
+            control(dialog, "備考１")->setText("捨てる備考");
+            control<QCheckBox>(dialog, "金利を表示する ")->setChecked(false);
+            r.close(dialog);
+        });
+        EXPECT_FALSE(run_print_confirmation_dialog(&main_window, session)) << r.how;
+        EXPECT_EQ(text_of(session.record.customer_name), "ABC") << r.how;
+        EXPECT_EQ(text_of(session.record.remark_1), "前の備考") << r.how;
+        EXPECT_EQ(session.record.show_rate, 1) << r.how;
+        EXPECT_EQ(main_window.windowTitle(), "ABC.car") << r.how;
+    }
+}
+
+}  // namespace
+}  // namespace carloan

@@ -1,0 +1,203 @@
+#include "print/print_estimate.h"
+
+#include "app/session.h"
+#include "gui_support.h"
+#include "pdf_words.h"
+#include "print/estimate_drawing.h"
+#include "text/cp932.h"
+#include "text/qt_text.h"
+
+#include <gtest/gtest.h>
+#include <QMarginsF>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+#include <cmath>
+#include <memory>
+
+namespace carloan {
+namespace {
+
+using testing::message_recorder;
+using testing::pdf_info;
+using testing::pdf_word;
+using testing::pdf_words;
+
+constexpr local_time fixed_time{1999, 4, 1, 9, 5, 7};
+constexpr double points_per_dot = 72.0 / page_dots_per_inch;
+constexpr int half_width_dots = 54;  // a single-byte character of the 108-dot font
+
+template <std::size_t size>
+void put(char (&slot)[size], const char* utf8) {
+    write_slot(slot, utf8_to_cp932(utf8).value());
+}
+
+session_state typical_session() {
+    session_state session;
+    quote_record& record = session.record;
+    put(record.rate_text, "12.5");
+    record.net_balance = 1000000;
+    record.loan_fee = 159900;
+    record.loan_amount = 1159900;
+    record.payment_count = 36;
+    record.first_payment = 32900;
+    record.later_payment = 32200;
+    record.later_count = 35;
+    record.bonus_payment = -1234;
+    record.bonus_count = 6;
+    record.show_rate = 1;
+    put(record.customer_name, "山田太郎");
+    put(record.remark_1, "下取り車あり");
+    put(record.remark_3, "納車は来月末");
+    branch_settings& settings = session.settings;
+    put(settings.branch_name, "中央支店");
+    put(settings.telephone, "03-1234-5678");
+    put(settings.staff_name, "佐藤");
+    put(settings.opening_line_1,
+        "  この度、ご照会いただきましたオートローンにつき、下記の通りお見積申し上げます。");
+    put(settings.opening_line_2, "何卒ご用命下さいます様、宜しくお願い申し上げます。");
+    put(settings.note_line_1,
+        "  尚、お支払期間中に万一病気、けが等でご入院された場合、入院日数に応じて");
+    put(settings.note_line_2, "入院給付金をお支払いする「ミルサーラ」をお勧めしています。");
+    put(settings.note_line_3,
+        "お申し込み頂いた場合、月々のお支払額に、３００円を加えて引き落としさせて頂きます。");
+    return session;
+}
+
+// Restores the real platform after each test.
+class print_estimate_test : public ::testing::Test {
+  protected:
+    void TearDown() override { set_print_platform(system_print_platform()); }
+
+    static print_platform platform_with(QString printer_name,
+                                        decltype(print_platform::open_printer) open = {}) {
+        print_platform platform = system_print_platform();
+        platform.local_clock = [] { return fixed_time; };
+        platform.default_printer_name = [printer_name] { return printer_name; };
+        if (open) {
+            platform.open_printer = std::move(open);
+        }
+        return platform;
+    }
+
+    static std::unique_ptr<QPrinter> pdf_printer(const QString& path) {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(path);
+        return printer;
+    }
+
+    QTemporaryDir folder;
+};
+
+TEST_F(print_estimate_test, failures_show_their_message_and_print_nothing) {
+    struct row {
+        const char* what;
+        QString printer;
+        bool unwritable_output;
+        QString caption;
+        QString text;
+    } rows[] = {
+        {"no default printer", QString(), false, QString(), "プリンタ名の取得に失敗しました"},
+        {"unknown printer", "carloan-no-such-printer", false, QString(),
+         "プリンタの初期化に失敗しました"},
+        {"document refused", "pdf", true, "Quillane", "StartDocに失敗しました"},
+    };
+    for (const row& r : rows) {
+        decltype(print_platform::open_printer) open;
+        if (r.unwritable_output) {
+            open = [this](const QString&) {
+                return pdf_printer(folder.filePath("missing/folder/estimate.pdf"));
+            };
+        }
+        set_print_platform(platform_with(r.printer, open));
+        message_recorder recorder;
+        QWidget owner;
+        print_estimate(&owner, typical_session());
+        ASSERT_EQ(recorder.messages.size(), 1u) << r.what;
+        EXPECT_EQ(recorder.messages[0].caption, r.caption) << r.what;
+        EXPECT_EQ(recorder.messages[0].text, r.text) << r.what;
+    }
+    EXPECT_TRUE(QDir(folder.path()).isEmpty());
+}
+
+TEST_F(print_estimate_test, prints_one_named_page_on_the_default_printer) {
+    const QString path = folder.filePath("estimate.pdf");
+    QString asked_for;
+    set_print_platform(platform_with("office", [&](const QString& name) {
+        asked_for = name;
+        return pdf_printer(path);
+    }));
+    print_estimate(nullptr, typical_session());
+
+    EXPECT_EQ(asked_for, "office");
+    EXPECT_EQ(pdf_info(path, "Pages"), "1");
+    EXPECT_EQ(pdf_info(path, "Title"), "オートローンお見積書");
+    bool dated = false;
+    for (const pdf_word& word : pdf_words(path)) {
+        dated = dated || word.text == "1999/";
+    }
+    EXPECT_TRUE(dated) << "the platform's clock gives the date line";
+}
+
+void render_to_pdf(const std::vector<page_string>& page, const QString& path, int resolution) {
+    QPdfWriter writer(path);
+    writer.setResolution(resolution);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    QPainter painter(&writer);
+    draw_estimate(painter, page);
+}
+
+// Every string's first word starts where its position and leading blanks put it, and its last
+// word ends where its byte count puts it: a byte is half a 108-dot character wide, so this also
+// checks that the figures' right edges line up. Poppler reports the positions within a
+// hundredth of a point; 0.25 point (2 dots) is far below the 6.48 points of one blank, so a
+// misplaced or mis-padded string cannot pass.
+TEST(draw_estimate, puts_every_string_at_its_dots_on_any_resolution) {
+    constexpr double tolerance = 0.25;
+    const session_state session = typical_session();
+    const std::vector<page_string> page =
+        estimate_page(session.record, session.settings, 1, fixed_time);
+    QTemporaryDir folder;
+    for (const int resolution : {600, 1200, 300}) {
+        const QString path = folder.filePath(QStringLiteral("page-%1.pdf").arg(resolution));
+        render_to_pdf(page, path, resolution);
+        const std::vector<pdf_word> words = pdf_words(path);
+        ASSERT_FALSE(words.empty()) << "pdftotext read nothing at " << resolution << " dpi";
+
+        for (const page_string& string : page) {
+            const std::string text = string.text;
+            const std::size_t first = text.find_first_not_of(' ');
+            if (first == std::string::npos) {
+                continue;
+            }
+            const std::size_t last = text.find_last_not_of(' ') + 1;
+            const QString line = from_cp932(text).simplified();
+            const QStringList tokens = line.split(' ');
+            const double top = string.y * points_per_dot;
+            const double left = (string.x + half_width_dots * double(first)) * points_per_dot;
+            const double right = (string.x + half_width_dots * double(last)) * points_per_dot;
+
+            bool starts = false;
+            bool ends = false;
+            for (const pdf_word& word : words) {
+                if (std::abs(word.y_min - top) > tolerance) {
+                    continue;
+                }
+                starts = starts ||
+                         (word.text == tokens.front() && std::abs(word.x_min - left) <= tolerance);
+                ends = ends ||
+                       (word.text == tokens.back() && std::abs(word.x_max - right) <= tolerance);
+            }
+            EXPECT_TRUE(starts) << resolution << " dpi, start of " << line.toStdString();
+            EXPECT_TRUE(ends) << resolution << " dpi, end of " << line.toStdString();
+        }
+    }
+}
+
+}  // namespace
+}  // namespace carloan
