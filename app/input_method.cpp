@@ -1,5 +1,6 @@
 #include "app/input_method.h"
 
+#include <QEvent>
 #include <QVariant>
 #include <QWidget>
 
@@ -69,6 +70,31 @@ void input_method_focus_gained(QWidget* dialog, input_method_dialog which, int c
 void input_method_focus_lost(QWidget* dialog) {
     dialog->setProperty(focused_control, 0);
     switch_input_method(dialog, false);
+}
+
+input_method_router::input_method_router(QWidget* dialog, input_method_dialog which,
+                                         std::initializer_list<std::pair<QWidget*, int>> fields)
+    : QObject(dialog), dialog_(dialog), which_(which) {
+    for (const auto& [field, control] : fields) {
+        fields_.emplace_back(field, control);
+        field->installEventFilter(this);
+    }
+}
+
+bool input_method_router::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+        for (const auto& [field, control] : fields_) {
+            if (field != watched) {
+                continue;
+            }
+            if (event->type() == QEvent::FocusIn) {
+                input_method_focus_gained(dialog_, which_, control);
+            } else {
+                input_method_focus_lost(dialog_);
+            }
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void refuse_input_method(QWidget* field) {

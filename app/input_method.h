@@ -4,7 +4,12 @@
 // off when it loses the focus, so moving between two Japanese fields closes and reopens it, and
 // moving to a button or to the telephone field leaves it closed.
 
+#include <QObject>
+
 #include <functional>
+#include <initializer_list>
+#include <utility>
+#include <vector>
 
 class QWidget;
 
@@ -27,6 +32,22 @@ bool takes_japanese(input_method_dialog dialog, int control);
 
 void input_method_focus_gained(QWidget* dialog, input_method_dialog which, int control);
 void input_method_focus_lost(QWidget* dialog);
+
+// Watches a dialog's text fields, each with its control number, and routes the focus entering
+// and leaving them to the two calls above.
+class input_method_router : public QObject {
+  public:
+    input_method_router(QWidget* dialog, input_method_dialog which,
+                        std::initializer_list<std::pair<QWidget*, int>> fields);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QWidget* dialog_;
+    input_method_dialog which_;
+    std::vector<std::pair<QObject*, int>> fields_;
+};
 
 // A field that never takes input-method text, whatever the platform's input method does.
 void refuse_input_method(QWidget* field);

@@ -5,10 +5,12 @@
 #include "app/main_window.h"
 #include "app/session.h"
 #include "gui_support.h"
+#include "print/print_confirmation_dialog.h"
 #include "storage/branch_settings_dialog.h"
 
 #include <gtest/gtest.h>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -48,6 +50,24 @@ TEST_F(input_method_test, branch_settings_fields_switch_it_on_but_the_telephone_
 
     EXPECT_FALSE(dialog.field(1006)->testAttribute(Qt::WA_InputMethodEnabled));
     EXPECT_TRUE(dialog.field(1007)->testAttribute(Qt::WA_InputMethodEnabled));
+}
+
+TEST_F(input_method_test, print_confirmation_opens_with_it_on_and_a_button_closes_it) {
+    print_confirmation_dialog dialog(nullptr, session);
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    QTRY_VERIFY(qobject_cast<QLineEdit*>(QApplication::focusWidget()) != nullptr);
+    EXPECT_EQ(calls, (std::vector<std::string>{"on"}));
+
+    // Every text field takes Japanese: customer name to remark 1 closes and reopens it.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(calls, (std::vector<std::string>{"on", "off", "on"}));
+
+    QWidget* button = dialog.findChild<QPushButton*>("ok_button");
+    ASSERT_NE(button, nullptr);
+    button->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(calls, (std::vector<std::string>{"on", "off", "on", "off"}));
 }
 
 TEST_F(input_method_test, focus_moving_in_the_main_window_switches_nothing) {
