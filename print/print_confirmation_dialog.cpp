@@ -1,5 +1,7 @@
 #include "print/print_confirmation_dialog.h"
 
+#include "app/input_method.h"
+
 #include "app/message_box.h"
 #include "app/session.h"
 #include "storage/branch_settings_dialog.h"
@@ -38,6 +40,13 @@ print_confirmation_dialog::print_confirmation_dialog(QWidget* main_window, sessi
          {ui_->customer_name, ui_->remark_1, ui_->remark_2, ui_->remark_3, ui_->remark_4}) {
         field->setValidator(new cp932_validator(field));
     }
+    namespace control = print_confirmation_control;
+    new input_method_router(this, input_method_dialog::print_confirmation,
+                            {{ui_->customer_name, control::customer_name},
+                             {ui_->remark_1, control::remark_1},
+                             {ui_->remark_2, control::remark_2},
+                             {ui_->remark_3, control::remark_3},
+                             {ui_->remark_4, control::remark_4}});
     ui_->remark_1->setText(from_cp932(read_slot(record.remark_1)));
     ui_->remark_2->setText(from_cp932(read_slot(record.remark_2)));
     ui_->remark_3->setText(from_cp932(read_slot(record.remark_3)));

@@ -1,5 +1,6 @@
 #include "storage/branch_settings_dialog.h"
 
+#include "app/input_method.h"
 #include "app/message_box.h"
 #include "app/session.h"
 #include "storage/standard_letter_lines.h"
@@ -76,6 +77,13 @@ branch_settings_dialog::branch_settings_dialog(session_state& session, QWidget* 
         edit->setValidator(new cp932_validator(edit));
         edit->installEventFilter(this);
     }
+    // The telephone number is digits and dashes: keep any input method out of it.
+    refuse_input_method(ui_->telephone);
+    connect(this, &branch_settings_dialog::field_focus_gained, this, [this](int control) {
+        input_method_focus_gained(this, input_method_dialog::branch_settings, control);
+    });
+    connect(this, &branch_settings_dialog::field_focus_lost, this,
+            [this](int) { input_method_focus_lost(this); });
     connect(ui_->update_button, &QPushButton::clicked, this,
             &branch_settings_dialog::update_settings);
     connect(ui_->standard_button, &QPushButton::clicked, this,
