@@ -1,5 +1,6 @@
 #include "print/print_confirmation_dialog.h"
 
+#include "app/dialog_placement.h"
 #include "app/input_method.h"
 
 #include "app/message_box.h"
@@ -11,7 +12,6 @@
 
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 namespace carloan {
 
@@ -30,10 +30,7 @@ print_confirmation_dialog::print_confirmation_dialog(QWidget* main_window, sessi
       main_window_(main_window),
       session_(session) {
     ui_->setupUi(this);
-    // Moved before it is shown, so that neither Qt nor the window manager centres it instead.
-    if (const QScreen* where = screen()) {
-        move(where->geometry().topLeft());
-    }
+    move_to_screen_corner(this);
     quote_record& record = session_.record;
 
     for (QLineEdit* field :

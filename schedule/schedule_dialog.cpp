@@ -1,5 +1,6 @@
 #include "schedule/schedule_dialog.h"
 
+#include "app/dialog_placement.h"
 #include "app/message_box.h"
 #include "app/session.h"
 #include "text/qt_text.h"
@@ -8,7 +9,6 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
-#include <QScreen>
 #include <QStringList>
 
 namespace carloan {
@@ -46,6 +46,7 @@ QString record_value(std::int32_t value) {
 schedule_dialog::schedule_dialog(session_state& session, QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::schedule_dialog>()), session_(session) {
     ui_->setupUi(this);
+    move_to_screen_corner(this);
     ui_->schedule_list->setFont(fixed_pitch_font());
     align_captions();
     show_record();
@@ -114,13 +115,6 @@ void schedule_dialog::expand_schedule() {
         return;
     }
     set_lines(result.lines);
-}
-
-void schedule_dialog::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (const QScreen* shown_on = screen()) {
-        move(shown_on->availableGeometry().topLeft());
-    }
 }
 
 void run_schedule_dialog(QWidget* parent, session_state& session) {

@@ -38,9 +38,6 @@ class schedule_dialog : public QDialog {
     // 展開: stores the entries and the rows in the session, then lists them or shows the message.
     void expand_schedule();
 
-  protected:
-    void showEvent(QShowEvent* event) override;
-
   private:
     void show_record();
     void align_captions();

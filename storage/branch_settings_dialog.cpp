@@ -1,5 +1,6 @@
 #include "storage/branch_settings_dialog.h"
 
+#include "app/dialog_placement.h"
 #include "app/input_method.h"
 #include "app/message_box.h"
 #include "app/session.h"
@@ -10,7 +11,6 @@
 #include "ui_branch_settings_dialog.h"
 
 #include <QEvent>
-#include <QScreen>
 
 #include <array>
 #include <span>
@@ -72,6 +72,7 @@ branch_settings_dialog::branch_settings_dialog(session_state& session, QWidget* 
                                                std::filesystem::path path)
     : QDialog(parent), ui_(std::make_unique<form>()), session_(session), path_(std::move(path)) {
     ui_->setupUi(this);
+    move_to_screen_corner(this);
     for (const text_field& f : text_fields) {
         QLineEdit* edit = (*ui_).*f.edit;
         edit->setValidator(new cp932_validator(edit));
@@ -122,13 +123,6 @@ bool branch_settings_dialog::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void branch_settings_dialog::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (QScreen* shown_on = screen()) {
-        move(shown_on->availableGeometry().topLeft());
-    }
 }
 
 void branch_settings_dialog::update_settings() {

@@ -57,7 +57,6 @@ class branch_settings_dialog : public QDialog {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
   private:
     void update_settings();

@@ -1,5 +1,6 @@
 #include "storage/open_dialog.h"
 
+#include "app/dialog_placement.h"
 #include "app/message_box.h"
 #include "app/session.h"
 #include "storage/quote_folder.h"
@@ -7,7 +8,6 @@
 #include "text/qt_text.h"
 #include "ui_open_dialog.h"
 
-#include <QScreen>
 #include <QStringList>
 
 #include <system_error>
@@ -21,6 +21,7 @@ open_dialog::open_dialog(QWidget* parent, session_state& session, std::filesyste
       session_(session),
       folder_(std::move(folder)) {
     ui_->setupUi(this);
+    move_to_screen_corner(this);
     ui_->name_field->setValidator(new cp932_validator(ui_->name_field));
     connect(ui_->file_list, &QListWidget::itemSelectionChanged, this,
             &open_dialog::take_selected_name);
@@ -43,13 +44,6 @@ void open_dialog::set_name_text(const QString& text) {
 void open_dialog::reject() {
     session_.quote_name = no_quote_name;
     QDialog::reject();
-}
-
-void open_dialog::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (const QScreen* shown_on = screen()) {
-        move(shown_on->availableGeometry().topLeft());
-    }
 }
 
 void open_dialog::list_files() {

@@ -37,9 +37,6 @@ class open_dialog : public QDialog {
 
     void reject() override;
 
-  protected:
-    void showEvent(QShowEvent* event) override;
-
   private:
     void list_files();
     void take_selected_name();

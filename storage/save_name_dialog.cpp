@@ -1,13 +1,12 @@
 #include "storage/save_name_dialog.h"
 
+#include "app/dialog_placement.h"
 #include "app/message_box.h"
 #include "app/session.h"
 #include "storage/quote_folder.h"
 #include "storage/temporary_folder.h"
 #include "text/qt_text.h"
 #include "ui_save_name_dialog.h"
-
-#include <QScreen>
 
 #include <utility>
 
@@ -26,6 +25,7 @@ save_name_dialog::save_name_dialog(QWidget* parent, session_state& session,
       session_(session),
       folder_(std::move(folder)) {
     ui_->setupUi(this);
+    move_to_screen_corner(this);
     ui_->name_field->setValidator(new cp932_validator(ui_->name_field));
     connect(ui_->save_button, &QPushButton::clicked, this, &save_name_dialog::save);
     connect(ui_->cancel_button, &QPushButton::clicked, this, &save_name_dialog::reject);
@@ -54,13 +54,6 @@ void save_name_dialog::set_name_text(const QString& text) {
 void save_name_dialog::reject() {
     session_.quote_name = no_quote_name;
     QDialog::reject();
-}
-
-void save_name_dialog::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (const QScreen* shown_on = screen()) {
-        move(shown_on->availableGeometry().topLeft());
-    }
 }
 
 void save_name_dialog::save() {

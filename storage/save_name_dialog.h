@@ -35,9 +35,6 @@ class save_name_dialog : public QDialog {
 
     void reject() override;
 
-  protected:
-    void showEvent(QShowEvent* event) override;
-
   private:
     void save();
 

@@ -102,7 +102,7 @@ TEST_F(print_confirmation_test, opens_with_the_records_remarks_and_rate_choice) 
     EXPECT_TRUE(control<QCheckBox>(&dialog, "金利を表示する ")->isChecked());
     EXPECT_EQ(dialog.focusWidget(), control(&dialog, "お客様名"));
     EXPECT_EQ(dialog.windowTitle(), "印刷項目の確認をして下さい");
-    EXPECT_EQ(dialog.frameGeometry().topLeft(), dialog.screen()->geometry().topLeft());
+    EXPECT_EQ(dialog.frameGeometry().topLeft(), dialog.screen()->availableGeometry().topLeft());
 }
 
 TEST_F(print_confirmation_test, ok_stores_what_was_confirmed_within_the_limits) {
