@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTimer>
 #include <QWidget>
 
@@ -20,6 +22,29 @@ struct shown_message {
     QString caption;
     QString text;
 };
+
+// A widget found the way a screen reader finds it: by its accessible name.
+template <typename Widget = QLineEdit>
+Widget* by_accessible_name(QWidget* root, const QString& name) {
+    for (Widget* widget : root->findChildren<Widget*>()) {
+        if (widget->accessibleName() == name) {
+            return widget;
+        }
+    }
+    ADD_FAILURE() << "no widget named " << name.toStdString();
+    return nullptr;
+}
+
+// A push button by the text it shows, blanks around it aside.
+inline QPushButton* button_labelled(QWidget* root, const QString& text) {
+    for (QPushButton* button : root->findChildren<QPushButton*>()) {
+        if (button->text().trimmed() == text) {
+            return button;
+        }
+    }
+    ADD_FAILURE() << "no button " << text.toStdString();
+    return nullptr;
+}
 
 // Records every message box shown while it lives; each is answered with OK at once.
 class message_recorder {

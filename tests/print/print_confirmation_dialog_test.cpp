@@ -19,6 +19,8 @@
 namespace carloan {
 namespace {
 
+using testing::button_labelled;
+using testing::by_accessible_name;
 using testing::message_recorder;
 using testing::when_modal;
 
@@ -30,27 +32,6 @@ void put(char (&slot)[size], const char* utf8) {
 template <std::size_t size>
 QString text_of(const char (&slot)[size]) {
     return from_cp932(read_slot(slot));
-}
-
-template <class widget = QLineEdit>
-widget* control(QWidget* dialog, const QString& accessible_name) {
-    for (widget* candidate : dialog->findChildren<widget*>()) {
-        if (candidate->accessibleName() == accessible_name) {
-            return candidate;
-        }
-    }
-    ADD_FAILURE() << "no control named " << accessible_name.toStdString();
-    return nullptr;
-}
-
-QPushButton* button(QWidget* dialog, const QString& text) {
-    for (QPushButton* candidate : dialog->findChildren<QPushButton*>()) {
-        if (candidate->text().trimmed() == text) {
-            return candidate;
-        }
-    }
-    ADD_FAILURE() << "no button " << text.toStdString();
-    return nullptr;
 }
 
 const QString remark_names[] = {"備考１", "備考２", "備考３", "備考４"};
@@ -88,7 +69,7 @@ TEST_F(print_confirmation_test, proposes_the_customer_name_from_the_title) {
     for (const row& r : rows) {
         main_window.setWindowTitle(r.title);
         print_confirmation_dialog dialog(&main_window, session);
-        EXPECT_EQ(control(&dialog, "お客様名")->text(), r.name) << r.title.toStdString();
+        EXPECT_EQ(by_accessible_name(&dialog, "お客様名")->text(), r.name) << r.title.toStdString();
         EXPECT_EQ(text_of(session.record.customer_name), r.name) << r.title.toStdString();
     }
 }
@@ -96,11 +77,11 @@ TEST_F(print_confirmation_test, proposes_the_customer_name_from_the_title) {
 TEST_F(print_confirmation_test, opens_with_the_records_remarks_and_rate_choice) {
     print_confirmation_dialog dialog(&main_window, session);
     dialog.show();
-    EXPECT_EQ(control(&dialog, "備考１")->text(), "前の備考");
-    EXPECT_EQ(control(&dialog, "備考２")->text(), "");
-    EXPECT_EQ(control(&dialog, "備考４")->text(), "四行目");
-    EXPECT_TRUE(control<QCheckBox>(&dialog, "金利を表示する ")->isChecked());
-    EXPECT_EQ(dialog.focusWidget(), control(&dialog, "お客様名"));
+    EXPECT_EQ(by_accessible_name(&dialog, "備考１")->text(), "前の備考");
+    EXPECT_EQ(by_accessible_name(&dialog, "備考２")->text(), "");
+    EXPECT_EQ(by_accessible_name(&dialog, "備考４")->text(), "四行目");
+    EXPECT_TRUE(by_accessible_name<QCheckBox>(&dialog, "金利を表示する ")->isChecked());
+    EXPECT_EQ(dialog.focusWidget(), by_accessible_name(&dialog, "お客様名"));
     EXPECT_EQ(dialog.windowTitle(), "印刷項目の確認をして下さい");
     EXPECT_EQ(dialog.frameGeometry().topLeft(), dialog.screen()->availableGeometry().topLeft());
 }
@@ -123,12 +104,12 @@ TEST_F(print_confirmation_test, ok_stores_what_was_confirmed_within_the_limits) 
     for (const row& r : rows) {
         print_confirmation_dialog dialog(&main_window, session);
         dialog.show();
-        control(&dialog, "お客様名")->setText(r.name);
+        by_accessible_name(&dialog, "お客様名")->setText(r.name);
         for (const QString& remark : remark_names) {
-            control(&dialog, remark)->setText(r.remark);
+            by_accessible_name(&dialog, remark)->setText(r.remark);
         }
-        control<QCheckBox>(&dialog, "金利を表示する ")->setChecked(r.show_rate);
-        button(&dialog, "OK")->click();
+        by_accessible_name<QCheckBox>(&dialog, "金利を表示する ")->setChecked(r.show_rate);
+        button_labelled(&dialog, "OK")->click();
 
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
         EXPECT_EQ(text_of(session.record.customer_name), r.stored_name);
@@ -145,17 +126,17 @@ TEST_F(print_confirmation_test, empty_name_is_refused_and_nothing_else_stored) {
     message_recorder recorder;
     print_confirmation_dialog dialog(&main_window, session);
     dialog.show();
-    control(&dialog, "お客様名")->clear();
-    control(&dialog, "備考１")->setText("新しい備考");
-    control<QCheckBox>(&dialog, "金利を表示する ")->setChecked(false);
-    button(&dialog, "OK")->click();
+    by_accessible_name(&dialog, "お客様名")->clear();
+    by_accessible_name(&dialog, "備考１")->setText("新しい備考");
+    by_accessible_name<QCheckBox>(&dialog, "金利を表示する ")->setChecked(false);
+    button_labelled(&dialog, "OK")->click();
 
     ASSERT_EQ(recorder.messages.size(), 1u);
     EXPECT_EQ(recorder.messages[0].caption, "Tavri");
     EXPECT_EQ(recorder.messages[0].text, "お客様名が未入力です");
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), 0);
-    EXPECT_EQ(dialog.focusWidget(), control(&dialog, "お客様名"));
+    EXPECT_EQ(dialog.focusWidget(), by_accessible_name(&dialog, "お客様名"));
     EXPECT_EQ(session.record.customer_name[0], '\0');
     EXPECT_EQ(text_of(session.record.remark_1), "前の備考");
     EXPECT_EQ(session.record.show_rate, 1);
@@ -166,7 +147,7 @@ TEST_F(print_confirmation_test, fields_refuse_what_code_page_932_cannot_hold) {
     print_confirmation_dialog dialog(&main_window, session);
     dialog.show();
     for (const QString& name : {QString("お客様名"), QString("備考３")}) {
-        QLineEdit* field = control(&dialog, name);
+        QLineEdit* field = by_accessible_name(&dialog, name);
         field->clear();
         // One commit per character, the way an input method delivers them.
         for (const char* typed : {"A", "한", "B", "😀", "C", "髙"}) {
@@ -182,18 +163,18 @@ TEST_F(print_confirmation_test, fields_refuse_what_code_page_932_cannot_hold) {
 TEST_F(print_confirmation_test, branch_settings_open_over_the_dialog_and_return_to_it) {
     print_confirmation_dialog dialog(&main_window, session);
     dialog.show();
-    control(&dialog, "お客様名")->setText("XYZ");
+    by_accessible_name(&dialog, "お客様名")->setText("XYZ");
     QString title;
     when_modal([&title](QWidget* settings) {
         title = settings->windowTitle();
-        button(settings, "標準の値")->click();
-        button(settings, "閉じる")->click();
+        button_labelled(settings, "標準の値")->click();
+        button_labelled(settings, "閉じる")->click();
     });
-    button(&dialog, "支店名等の確認")->click();
+    button_labelled(&dialog, "支店名等の確認")->click();
 
     EXPECT_EQ(title, "初期登録");
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(control(&dialog, "お客様名")->text(), "XYZ");
+    EXPECT_EQ(by_accessible_name(&dialog, "お客様名")->text(), "XYZ");
     EXPECT_EQ(text_of(session.settings.opening_line_2),
               "何卒ご用命下さいます様、宜しくお願い申し上げます。");
 }
@@ -203,16 +184,16 @@ TEST_F(print_confirmation_test, cancel_keeps_only_the_proposed_name) {
         const char* how;
         void (*close)(QWidget* dialog);
     } rows[] = {
-        {"cancel button", [](QWidget* dialog) { button(dialog, "ｷｬﾝｾﾙ")->click(); }},
+        {"cancel button", [](QWidget* dialog) { button_labelled(dialog, "ｷｬﾝｾﾙ")->click(); }},
         {"escape", [](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); }},
         {"close box", [](QWidget* dialog) { dialog->close(); }},
     };
     for (const row& r : rows) {
         main_window.setWindowTitle("ABC.car");
         when_modal([&r](QWidget* dialog) {
-            control(dialog, "お客様名")->setText("XYZ");
-            control(dialog, "備考１")->setText("捨てる備考");
-            control<QCheckBox>(dialog, "金利を表示する ")->setChecked(false);
+            by_accessible_name(dialog, "お客様名")->setText("XYZ");
+            by_accessible_name(dialog, "備考１")->setText("捨てる備考");
+            by_accessible_name<QCheckBox>(dialog, "金利を表示する ")->setChecked(false);
             r.close(dialog);
         });
         EXPECT_FALSE(run_print_confirmation_dialog(&main_window, session)) << r.how;

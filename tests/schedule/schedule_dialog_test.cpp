@@ -16,43 +16,24 @@
 namespace carloan {
 namespace {
 
+using testing::button_labelled;
+using testing::by_accessible_name;
 using testing::message_recorder;
 using testing::when_modal;
 
-template <typename W>
-W* by_name(QWidget* dialog, const QString& accessible_name) {
-    for (W* widget : dialog->findChildren<W*>()) {
-        if (widget->accessibleName() == accessible_name) {
-            return widget;
-        }
-    }
-    ADD_FAILURE() << "no widget named " << accessible_name.toStdString();
-    return nullptr;
-}
-
-QPushButton* button(QWidget* dialog, const QString& text) {
-    for (QPushButton* b : dialog->findChildren<QPushButton*>()) {
-        if (b->text() == text) {
-            return b;
-        }
-    }
-    ADD_FAILURE() << "no button " << text.toStdString();
-    return nullptr;
-}
-
 void type_into(QWidget* dialog, const QString& field_name, const QString& text) {
-    QLineEdit* field = by_name<QLineEdit>(dialog, field_name);
+    QLineEdit* field = by_accessible_name<QLineEdit>(dialog, field_name);
     field->clear();
     QTest::keyClicks(field, text);
 }
 
 void press_expand(QWidget* dialog) {
-    QTest::mouseClick(button(dialog, QStringLiteral("展開")), Qt::LeftButton);
+    QTest::mouseClick(button_labelled(dialog, QStringLiteral("展開")), Qt::LeftButton);
 }
 
 QStringList listed(QWidget* dialog) {
     QStringList lines;
-    QListWidget* list = by_name<QListWidget>(dialog, QStringLiteral("返済明細"));
+    QListWidget* list = by_accessible_name<QListWidget>(dialog, QStringLiteral("返済明細"));
     for (int i = 0; i < list->count(); ++i) {
         lines.push_back(list->item(i)->text());
     }
@@ -100,17 +81,20 @@ TEST(ScheduleDialog, OpensWithTheRecordAndListsOnExpand) {
         {u"返済回数", u"6"},           {u"ボーナス回数", u"1"},
     };
     for (const auto& [name, value] : shown) {
-        const QLineEdit* field = by_name<QLineEdit>(&dialog, QString::fromUtf16(name));
+        const QLineEdit* field = by_accessible_name<QLineEdit>(&dialog, QString::fromUtf16(name));
         EXPECT_EQ(field->text(), QString::fromUtf16(value))
             << QString::fromUtf16(name).toStdString();
     }
-    EXPECT_TRUE(by_name<QLineEdit>(&dialog, QStringLiteral("返済回数"))->isReadOnly());
-    EXPECT_TRUE(by_name<QLineEdit>(&dialog, QStringLiteral("ボーナス回数"))->isReadOnly());
-    EXPECT_FALSE(by_name<QLineEdit>(&dialog, QStringLiteral("返済開始年"))->isReadOnly());
-    EXPECT_TRUE(listed(&dialog).isEmpty());
-    EXPECT_TRUE(button(&dialog, QStringLiteral("閉じる"))->isDefault());
+    EXPECT_TRUE(by_accessible_name<QLineEdit>(&dialog, QStringLiteral("返済回数"))->isReadOnly());
     EXPECT_TRUE(
-        QFontInfo(by_name<QListWidget>(&dialog, QStringLiteral("返済明細"))->font()).fixedPitch());
+        by_accessible_name<QLineEdit>(&dialog, QStringLiteral("ボーナス回数"))->isReadOnly());
+    EXPECT_FALSE(
+        by_accessible_name<QLineEdit>(&dialog, QStringLiteral("返済開始年"))->isReadOnly());
+    EXPECT_TRUE(listed(&dialog).isEmpty());
+    EXPECT_TRUE(button_labelled(&dialog, QStringLiteral("閉じる"))->isDefault());
+    EXPECT_TRUE(
+        QFontInfo(by_accessible_name<QListWidget>(&dialog, QStringLiteral("返済明細"))->font())
+            .fixedPitch());
 
     message_recorder messages;
     press_expand(&dialog);
@@ -201,7 +185,7 @@ TEST(ScheduleDialog, OpensAtTheTopLeftAndClosesWithItsButton) {
     when_modal([&](QWidget* dialog) {
         shown_at = dialog->frameGeometry().topLeft();
         screen_corner = dialog->screen()->availableGeometry().topLeft();
-        QTest::mouseClick(button(dialog, QStringLiteral("閉じる")), Qt::LeftButton);
+        QTest::mouseClick(button_labelled(dialog, QStringLiteral("閉じる")), Qt::LeftButton);
         closed_by_button = true;
     });
     run_schedule_dialog(nullptr, session);
@@ -221,14 +205,15 @@ TEST(ScheduleDialog, OpensFromTheMainWindowAfterTheCalculation) {
     QString payment_count_shown;
     QStringList lines;
     when_modal([&](QWidget* dialog) {
-        payment_count_shown = by_name<QLineEdit>(dialog, QStringLiteral("返済回数"))->text();
+        payment_count_shown =
+            by_accessible_name<QLineEdit>(dialog, QStringLiteral("返済回数"))->text();
         type_into(dialog, QStringLiteral("返済開始年"), QStringLiteral("2024"));
         type_into(dialog, QStringLiteral("返済開始月"), QStringLiteral("5"));
         press_expand(dialog);
         lines = listed(dialog);
-        QTest::mouseClick(button(dialog, QStringLiteral("閉じる")), Qt::LeftButton);
+        QTest::mouseClick(button_labelled(dialog, QStringLiteral("閉じる")), Qt::LeftButton);
     });
-    QTest::mouseClick(button(&window, QStringLiteral("明細")), Qt::LeftButton);
+    QTest::mouseClick(button_labelled(&window, QStringLiteral("明細")), Qt::LeftButton);
 
     EXPECT_TRUE(messages.messages.empty());
     EXPECT_EQ(payment_count_shown, QStringLiteral("36"));

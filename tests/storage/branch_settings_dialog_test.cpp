@@ -30,6 +30,8 @@ namespace carloan {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::button_labelled;
+using testing::by_accessible_name;
 using testing::message_recorder;
 using testing::when_modal;
 
@@ -55,26 +57,6 @@ std::string repeated(const char* utf8, int times) {
         text += *utf8_to_cp932(utf8);
     }
     return text;
-}
-
-QLineEdit* field(QWidget* dialog, const QString& label) {
-    for (QLineEdit* edit : dialog->findChildren<QLineEdit*>()) {
-        if (edit->accessibleName() == label) {
-            return edit;
-        }
-    }
-    ADD_FAILURE() << "no field " << label.toStdString();
-    return nullptr;
-}
-
-QPushButton* button(QWidget* dialog, const QString& text) {
-    for (QPushButton* b : dialog->findChildren<QPushButton*>()) {
-        if (b->text() == text) {
-            return b;
-        }
-    }
-    ADD_FAILURE() << "no button " << text.toStdString();
-    return nullptr;
 }
 
 // Types at the end of the field as a keyboard or an input method would, one character at a
@@ -121,19 +103,19 @@ TEST_F(branch_settings_dialog_test, opens_top_left_showing_the_file_not_the_reco
         EXPECT_EQ(dialog->frameGeometry().topLeft(),
                   dialog->screen()->availableGeometry().topLeft());
         for (const QString& label : labels) {
-            ASSERT_TRUE(field(dialog, label));
+            ASSERT_TRUE(by_accessible_name(dialog, label));
         }
-        EXPECT_EQ(field(dialog, "支店名称")->text(), "新宿支店");
-        EXPECT_EQ(field(dialog, "電話番号")->text(), "03-1234-5678");
-        EXPECT_EQ(field(dialog, "尚書き一行目")->text(), "");
+        EXPECT_EQ(by_accessible_name(dialog, "支店名称")->text(), "新宿支店");
+        EXPECT_EQ(by_accessible_name(dialog, "電話番号")->text(), "03-1234-5678");
+        EXPECT_EQ(by_accessible_name(dialog, "尚書き一行目")->text(), "");
         ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
-        EXPECT_EQ(QApplication::focusWidget(), field(dialog, "支店名称"));
+        EXPECT_EQ(QApplication::focusWidget(), by_accessible_name(dialog, "支店名称"));
         bool instruction = false;
         for (QLabel* label : dialog->findChildren<QLabel*>()) {
             instruction |= label->text() == "見積書等に表示する基本項目を登録して下さい";
         }
         EXPECT_TRUE(instruction);
-        button(dialog, "閉じる")->click();
+        button_labelled(dialog, "閉じる")->click();
     });
     EXPECT_EQ(bytes_of(session.settings), bytes_of(on_disk));
 }
@@ -158,11 +140,11 @@ TEST_F(branch_settings_dialog_test, update_stores_every_text_cut_to_its_read_lim
     }};
     run([&](QWidget* dialog) {
         for (const row& r : rows) {
-            type(field(dialog, r.label), r.typed);
+            type(by_accessible_name(dialog, r.label), r.typed);
         }
-        button(dialog, "更新")->click();
+        button_labelled(dialog, "更新")->click();
         EXPECT_TRUE(dialog->isVisible());
-        button(dialog, "閉じる")->click();
+        button_labelled(dialog, "閉じる")->click();
     });
 
     branch_settings expected{};
@@ -180,18 +162,18 @@ TEST_F(branch_settings_dialog_test, update_stores_every_text_cut_to_its_read_lim
 TEST_F(branch_settings_dialog_test,
        shorter_text_over_a_longer_one_leaves_the_old_tail_in_the_file) {
     run([](QWidget* dialog) {
-        type(field(dialog, "支店名称"), "ABCDEFGH");
-        button(dialog, "更新")->click();
-        field(dialog, "支店名称")->clear();
-        type(field(dialog, "支店名称"), "XY");
-        button(dialog, "更新")->click();
-        button(dialog, "閉じる")->click();
+        type(by_accessible_name(dialog, "支店名称"), "ABCDEFGH");
+        button_labelled(dialog, "更新")->click();
+        by_accessible_name(dialog, "支店名称")->clear();
+        type(by_accessible_name(dialog, "支店名称"), "XY");
+        button_labelled(dialog, "更新")->click();
+        button_labelled(dialog, "閉じる")->click();
     });
     EXPECT_EQ(read_file(file).substr(0, 10), std::string("XY\0DEFGH\0\0", 10));
 
     run([](QWidget* dialog) {
-        EXPECT_EQ(field(dialog, "支店名称")->text(), "XY");
-        button(dialog, "閉じる")->click();
+        EXPECT_EQ(by_accessible_name(dialog, "支店名称")->text(), "XY");
+        button_labelled(dialog, "閉じる")->click();
     });
 }
 
@@ -200,10 +182,11 @@ TEST_F(branch_settings_dialog_test, foreign_file_without_terminators_shows_each_
     run([](QWidget* dialog) {
         const std::array<int, 8> slot_sizes{31, 16, 19, 85, 85, 85, 85, 85};
         for (std::size_t i = 0; i < labels.size(); ++i) {
-            EXPECT_EQ(field(dialog, labels[i])->text(), QString(slot_sizes[i], 'A')) << i;
+            EXPECT_EQ(by_accessible_name(dialog, labels[i])->text(), QString(slot_sizes[i], 'A'))
+                << i;
         }
-        button(dialog, "更新")->click();
-        button(dialog, "閉じる")->click();
+        button_labelled(dialog, "更新")->click();
+        button_labelled(dialog, "閉じる")->click();
     });
     // Read back through the read limits: each text is cut, and the slot's last byte is untouched.
     const std::string stored = read_file(file);
@@ -218,10 +201,10 @@ TEST_F(branch_settings_dialog_test, fields_hold_only_what_code_page_932_can) {
     write_file(file, bytes_of(on_disk));
     run([](QWidget* dialog) {
         // Left out on display, or the validator would refuse every later edit, even a deletion.
-        EXPECT_EQ(field(dialog, "支店名称")->text(), "ab");
-        type(field(dialog, "支店名称"), QString::fromUtf8("caf\u00e9 \U0001F600ok"));
-        EXPECT_EQ(field(dialog, "支店名称")->text(), "abcaf ok");
-        button(dialog, "閉じる")->click();
+        EXPECT_EQ(by_accessible_name(dialog, "支店名称")->text(), "ab");
+        type(by_accessible_name(dialog, "支店名称"), QString::fromUtf8("caf\u00e9 \U0001F600ok"));
+        EXPECT_EQ(by_accessible_name(dialog, "支店名称")->text(), "abcaf ok");
+        button_labelled(dialog, "閉じる")->click();
     });
 }
 
@@ -232,12 +215,14 @@ TEST_F(branch_settings_dialog_test, standard_lines_then_close_change_the_record_
     write_file(file, bytes_of(on_disk));
 
     run([](QWidget* dialog) {
-        type(field(dialog, "支店名称"), "-typed");
-        button(dialog, "標準の値")->click();
-        EXPECT_EQ(to_cp932(field(dialog, "文頭一行目")->text()), standard_letter_lines()[0]);
-        EXPECT_EQ(to_cp932(field(dialog, "尚書き三行目")->text()), standard_letter_lines()[4]);
-        EXPECT_EQ(field(dialog, "支店名称")->text(), "Ueno-typed");
-        button(dialog, "閉じる")->click();
+        type(by_accessible_name(dialog, "支店名称"), "-typed");
+        button_labelled(dialog, "標準の値")->click();
+        EXPECT_EQ(to_cp932(by_accessible_name(dialog, "文頭一行目")->text()),
+                  standard_letter_lines()[0]);
+        EXPECT_EQ(to_cp932(by_accessible_name(dialog, "尚書き三行目")->text()),
+                  standard_letter_lines()[4]);
+        EXPECT_EQ(by_accessible_name(dialog, "支店名称")->text(), "Ueno-typed");
+        button_labelled(dialog, "閉じる")->click();
     });
     EXPECT_EQ(read_file(file), bytes_of(on_disk));
     EXPECT_EQ(read_slot(session.settings.branch_name), "Ueno");
@@ -245,8 +230,8 @@ TEST_F(branch_settings_dialog_test, standard_lines_then_close_change_the_record_
     EXPECT_EQ(read_slot(session.settings.note_line_3), standard_letter_lines()[4]);
 
     run([](QWidget* dialog) {
-        EXPECT_EQ(field(dialog, "文頭一行目")->text(), "kept on disk");
-        button(dialog, "閉じる")->click();
+        EXPECT_EQ(by_accessible_name(dialog, "文頭一行目")->text(), "kept on disk");
+        button_labelled(dialog, "閉じる")->click();
     });
     EXPECT_EQ(bytes_of(session.settings), bytes_of(on_disk));
 }
@@ -255,12 +240,12 @@ TEST_F(branch_settings_dialog_test, only_close_ends_it_and_enter_closes_without_
     bool still_open_after_escape = false;
     bool still_open_after_close_box = false;
     run([&](QWidget* dialog) {
-        type(field(dialog, "支店名称"), "typed");
-        QTest::keyClick(field(dialog, "支店名称"), Qt::Key_Escape);
+        type(by_accessible_name(dialog, "支店名称"), "typed");
+        QTest::keyClick(by_accessible_name(dialog, "支店名称"), Qt::Key_Escape);
         still_open_after_escape = dialog->isVisible();
         dialog->close();
         still_open_after_close_box = dialog->isVisible();
-        QTest::keyClick(field(dialog, "支店名称"), Qt::Key_Return);
+        QTest::keyClick(by_accessible_name(dialog, "支店名称"), Qt::Key_Return);
     });
     EXPECT_TRUE(still_open_after_escape);
     EXPECT_TRUE(still_open_after_close_box);
@@ -273,10 +258,10 @@ TEST_F(branch_settings_dialog_test, failed_store_says_so_and_keeps_the_new_texts
     fs::create_directories(file / "inside");
     message_recorder messages;
     run([&](QWidget* dialog) {
-        type(field(dialog, "支店名称"), "Shibuya");
-        button(dialog, "更新")->click();
+        type(by_accessible_name(dialog, "支店名称"), "Shibuya");
+        button_labelled(dialog, "更新")->click();
         EXPECT_TRUE(dialog->isVisible());
-        button(dialog, "閉じる")->click();
+        button_labelled(dialog, "閉じる")->click();
     });
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].caption, "Tavri");
@@ -317,7 +302,7 @@ TEST_F(branch_settings_dialog_test, opens_from_the_main_window_button) {
     when_modal([&](QWidget* dialog) {
         EXPECT_EQ(dialog->windowTitle(), "初期登録");
         opened_over = dialog->parentWidget();
-        button(dialog, "閉じる")->click();
+        button_labelled(dialog, "閉じる")->click();
     });
     window.findChild<QPushButton*>("settings_button")->click();
     EXPECT_EQ(opened_over, &window);

@@ -2,6 +2,8 @@
 // Driving the quote dialogs: their widgets found the way a screen reader finds them, typing,
 // and the quote folder.
 
+#include "gui_support.h"
+
 #include <gtest/gtest.h>
 #include <QByteArray>
 #include <QFile>
@@ -13,17 +15,6 @@
 #include <filesystem>
 
 namespace carloan::testing {
-
-template <typename Widget>
-Widget* by_accessible_name(QWidget* root, const QString& name) {
-    for (Widget* widget : root->findChildren<Widget*>()) {
-        if (widget->accessibleName() == name) {
-            return widget;
-        }
-    }
-    ADD_FAILURE() << "no widget named " << name.toStdString();
-    return nullptr;
-}
 
 // Points TMPDIR, and so the quote folder, somewhere else while it lives.
 class temporary_directory {
