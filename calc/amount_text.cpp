@@ -62,12 +62,16 @@ double decimal_reading(std::string_view text) {
     if (!seen_point) {
         places = 0;
     }
-    // Up to four places the divisor is the rate field's own; beyond that the same pattern goes on,
-    // so that 9.90000 still reads as 9.9.
-    double divisor = 1;
-    for (std::size_t p = 0; p < places; ++p) {
-        divisor *= 10;
+    // The rate field holds at most four decimal places; further places are left out rather than
+    // carried into the integer, where they would soon pass the 32-bit range and wreck the rate
+    // ("9.900000000" would read as 2.147483647).
+    constexpr std::size_t max_places = 4;
+    if (places > max_places) {
+        digits.resize(digits.size() - (places - max_places));
+        places = max_places;
     }
+    constexpr double divisors[] = {1, 10, 100, 1000, 10000};
+    const double divisor = divisors[places];
     return static_cast<double>(leading_integer(digits)) / divisor;
 }
 
@@ -114,6 +118,8 @@ std::string grouped(std::string_view kept, int width) {
             out[at++] = ',';
         }
     }
+    // A kept text of more than 12 characters has more counted commas than written ones.
+    out.resize(at);
     return out;
 }
 
