@@ -28,7 +28,9 @@ void prefer_japanese_font() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
+    // The command line is ignored, Qt's own options (-style, -reverse, ...) included.
+    int program_name_only = argc > 0 ? 1 : 0;
+    QApplication application(program_name_only, argv);
     prefer_japanese_font();
     carloan::session_state session;
     carloan::load_branch_settings(session.settings);

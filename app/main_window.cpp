@@ -123,6 +123,8 @@ main_window::main_window(session_state& session, main_window_steps steps, QWidge
         line->installEventFilter(this);
         if (!line->isReadOnly()) {
             line->setValidator(new cp932_validator(line));
+            // Typing is a notification of the form like any other: it clears the status.
+            connect(line, &QLineEdit::textEdited, this, &main_window::clear_status);
         }
     }
 

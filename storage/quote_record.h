@@ -1,6 +1,7 @@
 #pragma once
 // The quote record: one quote in memory and, byte for byte, the whole content of a quote file.
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 
@@ -90,6 +91,8 @@ static_assert(offsetof(quote_record, first_bonus_year) == 448);
 static_assert(offsetof(quote_record, first_bonus_month) == 452);
 static_assert(offsetof(quote_record, deferment_months) == 456);
 static_assert(offsetof(quote_record, show_rate) == 460);
+// The integers are stored as they lie in memory; the files hold them little-endian.
+static_assert(std::endian::native == std::endian::little);
 static_assert(sizeof(quote_record) == 464);
 
 }  // namespace carloan

@@ -329,6 +329,10 @@ TEST_F(main_window_test, printed_status_stays_until_the_next_command_or_field_ch
     EXPECT_EQ(status(), QString());
 
     click("print_button");
+    QTest::keyClicks(named(QStringLiteral("返済回数")), QStringLiteral("5"));  // typing alone
+    EXPECT_EQ(status(), QString());
+
+    click("print_button");
     click("method_toggle");
     EXPECT_EQ(status(), QString());
 
