@@ -60,7 +60,7 @@ generated_quote generate(std::mt19937& random) {
     return q;
 }
 
-TEST(ExpandProperty, BalanceEndsAtZeroWhenTheBonusCountAgrees) {
+TEST(expand_property, balance_ends_at_zero_when_the_bonus_count_agrees) {
     std::mt19937 random(20240401);
     int checked = 0;
     int checked_with_bonus = 0;

@@ -60,7 +60,7 @@ void expect_rows(const std::vector<schedule_row>& rows, const std::vector<row_va
     }
 }
 
-TEST(Expand, WorkedQuoteAddOnMethod) {
+TEST(expand, worked_quote_add_on_method) {
     const expansion out = expand(record_of(add_on_quote), may_2000);
     EXPECT_EQ(out.message, "");
     expect_rows(out.rows, {{2000, 4, 0, 0, 95000},
@@ -80,7 +80,7 @@ TEST(Expand, WorkedQuoteAddOnMethod) {
                          }));
 }
 
-TEST(Expand, WorkedQuoteTotalMethod) {
+TEST(expand, worked_quote_total_method) {
     const expansion out = expand(record_of(total_quote), may_2000);
     EXPECT_EQ(out.message, "");
     expect_rows(out.rows, {{2000, 4, 0, 0, 81000},
@@ -100,7 +100,7 @@ TEST(Expand, WorkedQuoteTotalMethod) {
                          }));
 }
 
-TEST(Expand, LineLayout) {
+TEST(expand, line_layout) {
     // The paid amount is summed without wrapping; a long year widens the line instead of
     // cutting it.
     EXPECT_EQ(listing_line(7, {int_min, int_min, int_max, int_max, 0}),
@@ -120,7 +120,7 @@ struct stop_case {
     bool rows_built;
 };
 
-TEST(Expand, StopsInOrderAndKeepsWhatWasRead) {
+TEST(expand, stops_in_order_and_keeps_what_was_read) {
     figures long_quote = bonus_quote;
     long_quote.payment_count = 421;
     const stop_case cases[] = {
@@ -210,7 +210,7 @@ TEST(Expand, StopsInOrderAndKeepsWhatWasRead) {
     }
 }
 
-TEST(Expand, PaymentCountsAtTheTableEdges) {
+TEST(expand, payment_counts_at_the_table_edges) {
     const struct {
         std::int32_t payment_count;
         std::size_t rows;
@@ -240,7 +240,7 @@ struct calendar_case {
     std::vector<std::pair<std::int32_t, std::int32_t>> year_months;  // rows 0, 1, ...
 };
 
-TEST(Expand, MonthsRollOverTheYear) {
+TEST(expand, months_roll_over_the_year) {
     const calendar_case cases[] = {
         {"december",
          {"2000", "12", "", "", "", ""},
@@ -280,7 +280,7 @@ struct check_case {
     const char* message;
 };
 
-TEST(Expand, ChecksAgainstTheCalculation) {
+TEST(expand, checks_against_the_calculation) {
     figures six_bonuses{600000, 36, 10000, 10000, 5000, 6, 3, 0, 1};
     figures deferred = bonus_quote;
     deferred.deferment_months = 4;
@@ -330,7 +330,7 @@ TEST(Expand, ChecksAgainstTheCalculation) {
     }
 }
 
-TEST(Expand, FirstPaymentInABonusMonth) {
+TEST(expand, first_payment_in_a_bonus_month) {
     // Bonus in May, the first payment's month: the total method pays the bonus and what the
     // first payment carries beyond a later one; the add-on method pays both in full.
     figures quote{95000, 6, 15000, 14000, 10000, 1, 1, 0, 1};
@@ -343,7 +343,7 @@ TEST(Expand, FirstPaymentInABonusMonth) {
     EXPECT_EQ(total.lines.front(), "  1   2000/05         11,000        84,000");
 }
 
-TEST(Expand, ExtremeEntriesStayDefined) {
+TEST(expand, extreme_entries_stay_defined) {
     // Deferment and the bonus threshold are worked out wide: a first bonus far from the start
     // must give its true month count, not a wrapped one.
     const figures quote{int_max, 420, int_min, int_max, int_max, 0, 0, 1, 1};

@@ -70,7 +70,7 @@ const QStringList worked_lines{
     QStringLiteral("  6   2000/10         14,000             0"),
 };
 
-TEST(ScheduleDialog, OpensWithTheRecordAndListsOnExpand) {
+TEST(schedule_dialog, opens_with_the_record_and_lists_on_expand) {
     session_state session = worked_session();
     schedule_dialog dialog(session);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("ご返済明細"));
@@ -104,7 +104,7 @@ TEST(ScheduleDialog, OpensWithTheRecordAndListsOnExpand) {
     EXPECT_EQ(session.table[6].balance, 0);
 }
 
-TEST(ScheduleDialog, MessagesLeaveTheListAndKeepWhatWasRead) {
+TEST(schedule_dialog, messages_leave_the_list_and_keep_what_was_read) {
     session_state session = worked_session();
     schedule_dialog dialog(session);
     message_recorder messages;
@@ -138,7 +138,7 @@ TEST(ScheduleDialog, MessagesLeaveTheListAndKeepWhatWasRead) {
     EXPECT_EQ(session.record.bonus_month_1, 7);
 }
 
-TEST(ScheduleDialog, ExpandingAgainForgetsFormerBonusMonths) {
+TEST(schedule_dialog, expanding_again_forgets_former_bonus_months) {
     session_state session = worked_session(2);  // second cycle: the deferment is not checked
     schedule_dialog dialog(session);
     message_recorder messages;
@@ -159,7 +159,7 @@ TEST(ScheduleDialog, ExpandingAgainForgetsFormerBonusMonths) {
     EXPECT_EQ(session.table[3].bonus_part, 0);
 }
 
-TEST(ScheduleDialog, RefusesMorePaymentsThanTheTableHolds) {
+TEST(schedule_dialog, refuses_more_payments_than_the_table_holds) {
     session_state session = worked_session();
     session.record.payment_count = 421;
     session.table[420].balance = 7;  // must not be touched
@@ -177,7 +177,7 @@ TEST(ScheduleDialog, RefusesMorePaymentsThanTheTableHolds) {
     EXPECT_EQ(session.table[420].balance, 7);
 }
 
-TEST(ScheduleDialog, OpensAtTheTopLeftAndClosesWithItsButton) {
+TEST(schedule_dialog, opens_at_the_top_left_and_closes_with_its_button) {
     session_state session = worked_session();
     QPoint shown_at(-1, -1);
     QPoint screen_corner;
@@ -193,7 +193,7 @@ TEST(ScheduleDialog, OpensAtTheTopLeftAndClosesWithItsButton) {
     EXPECT_EQ(shown_at, screen_corner);
 }
 
-TEST(ScheduleDialog, OpensFromTheMainWindowAfterTheCalculation) {
+TEST(schedule_dialog, opens_from_the_main_window_after_the_calculation) {
     session_state session;
     main_window window(session);
     window.show();
