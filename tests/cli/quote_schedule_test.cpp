@@ -2,6 +2,7 @@
 
 #include "cli/quote_json.h"
 #include "cli/quote_tool.h"
+#include "tool_run.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -15,30 +16,14 @@ namespace {
 
 using nlohmann::json;
 
-struct tool_run {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-tool_run run(std::vector<std::string_view> args) {
-    std::istringstream in;
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = run_tool(args, in, out, err);
-    return {status, out.str(), err.str()};
-}
+using testing::run;
+using testing::tool_run;
+using testing::with;
 
 // 60 payments from April 2024 under the total method, ten bonuses from September 2024.
 const std::vector<std::string_view> bonus_quote{
     "--rate",        "9.9", "--payments",  "60", "--balance", "2,000,000", "--bonus",    "90,000",
     "--bonus-count", "10",  "--deferment", "6",  "--method",  "total",     "--schedule", "2024/4"};
-
-std::vector<std::string_view> with(std::vector<std::string_view> args,
-                                   std::initializer_list<std::string_view> more) {
-    args.insert(args.end(), more);
-    return args;
-}
 
 TEST(schedule_option, lists_the_payments_after_the_quote) {
     const tool_run r = run(

@@ -1,6 +1,7 @@
 #include "cli/quote_tool.h"
 
 #include "cli/quote_json.h"
+#include "tool_run.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -14,28 +15,12 @@ namespace {
 
 using nlohmann::json;
 
-struct tool_run {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-tool_run run(std::vector<std::string_view> args, const std::string& input = "") {
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = run_tool(args, in, out, err);
-    return {status, out.str(), err.str()};
-}
+using testing::run;
+using testing::tool_run;
+using testing::with;
 
 const std::vector<std::string_view> first_example{"--rate", "9.9",       "--payments",
                                                   "36",     "--balance", "1,000,000"};
-
-std::vector<std::string_view> with(std::vector<std::string_view> args,
-                                   std::initializer_list<std::string_view> more) {
-    args.insert(args.end(), more);
-    return args;
-}
 
 TEST(run_tool, prints_a_quote_as_the_main_window_labels_it) {
     const tool_run r = run(first_example);
