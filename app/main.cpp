@@ -2,8 +2,8 @@
 // and ends with 0. The command line is not read.
 
 #include "app/main_window.h"
-#include "app/session.h"
 #include "storage/branch_settings_file.h"
+#include "ui/session.h"
 
 #include <QApplication>
 #include <QFont>

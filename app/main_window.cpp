@@ -1,7 +1,5 @@
 #include "app/main_window.h"
 
-#include "app/message_box.h"
-#include "app/session.h"
 #include "calc/amount_text.h"
 #include "calc/calculate.h"
 #include "print/print_confirmation_dialog.h"
@@ -13,6 +11,8 @@
 #include "storage/save_name_dialog.h"
 #include "text/cp932.h"
 #include "text/qt_text.h"
+#include "ui/message_box.h"
+#include "ui/session.h"
 
 #include "ui_main_window.h"
 

@@ -1,8 +1,8 @@
 #include "print/print_estimate.h"
 
-#include "app/message_box.h"
-#include "app/session.h"
 #include "print/estimate_drawing.h"
+#include "ui/message_box.h"
+#include "ui/session.h"
 
 #include <QDateTime>
 #include <QPainter>

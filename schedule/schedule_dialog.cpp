@@ -1,9 +1,9 @@
 #include "schedule/schedule_dialog.h"
 
-#include "app/dialog_placement.h"
-#include "app/message_box.h"
-#include "app/session.h"
 #include "text/qt_text.h"
+#include "ui/dialog_placement.h"
+#include "ui/message_box.h"
+#include "ui/session.h"
 #include "ui_schedule_dialog.h"
 
 #include <QFontDatabase>

@@ -1,12 +1,12 @@
 #include "storage/branch_settings_dialog.h"
 
-#include "app/dialog_placement.h"
-#include "app/input_method.h"
-#include "app/message_box.h"
-#include "app/session.h"
 #include "storage/standard_letter_lines.h"
 #include "text/cp932.h"
 #include "text/qt_text.h"
+#include "ui/dialog_placement.h"
+#include "ui/input_method.h"
+#include "ui/message_box.h"
+#include "ui/session.h"
 
 #include "ui_branch_settings_dialog.h"
 

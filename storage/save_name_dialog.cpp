@@ -1,11 +1,11 @@
 #include "storage/save_name_dialog.h"
 
-#include "app/dialog_placement.h"
-#include "app/message_box.h"
-#include "app/session.h"
 #include "storage/quote_folder.h"
 #include "storage/temporary_folder.h"
 #include "text/qt_text.h"
+#include "ui/dialog_placement.h"
+#include "ui/message_box.h"
+#include "ui/session.h"
 #include "ui_save_name_dialog.h"
 
 #include <utility>

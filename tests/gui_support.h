@@ -1,7 +1,7 @@
 #pragma once
 // Small tools for driving the real windows in headless tests.
 
-#include "app/message_box.h"
+#include "ui/message_box.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>

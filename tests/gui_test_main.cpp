@@ -1,7 +1,7 @@
 // Entry point of the headless GUI tests: one QApplication on the offscreen platform, and any
 // message box that no test expects fails the test instead of waiting for a click.
 
-#include "app/message_box.h"
+#include "ui/message_box.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>

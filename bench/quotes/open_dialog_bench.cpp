@@ -5,10 +5,10 @@
 //
 // --hold leaves the last dialog on screen (for screenshots) until it is closed.
 
-#include "app/session.h"
 #include "storage/open_dialog.h"
 #include "storage/quote_folder.h"
 #include "storage/quote_record.h"
+#include "ui/session.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

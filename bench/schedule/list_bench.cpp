@@ -1,8 +1,8 @@
 // Filling the schedule list with 420 lines, painted, as 展開 does after the expansion.
 
-#include "app/session.h"
 #include "schedule/expand.h"
 #include "schedule/schedule_dialog.h"
+#include "ui/session.h"
 
 #include <benchmark/benchmark.h>
 #include <QApplication>

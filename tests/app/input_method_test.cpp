@@ -1,12 +1,12 @@
 // The input-method routing of the dialogs that take Japanese text, watched through a recording
 // switch: which dialog asked for what, in order.
 
-#include "app/input_method.h"
+#include "ui/input_method.h"
 #include "app/main_window.h"
-#include "app/session.h"
 #include "gui_support.h"
 #include "print/print_confirmation_dialog.h"
 #include "storage/branch_settings_dialog.h"
+#include "ui/session.h"
 
 #include <gtest/gtest.h>
 #include <QLineEdit>

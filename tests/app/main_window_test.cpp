@@ -3,10 +3,10 @@
 // the window does around them.
 
 #include "app/main_window.h"
-#include "app/session.h"
 #include "gui_support.h"
 #include "text/cp932.h"
 #include "text/qt_text.h"
+#include "ui/session.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -4,10 +4,10 @@
 // the final status text. Driven by cups_end_to_end.sh, which gives it a private print server.
 
 #include "app/main_window.h"
-#include "app/message_box.h"
-#include "app/session.h"
 #include "print/print_confirmation_dialog.h"
 #include "text/cp932.h"
+#include "ui/message_box.h"
+#include "ui/session.h"
 
 #include <QApplication>
 #include <QLabel>

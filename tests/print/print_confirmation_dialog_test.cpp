@@ -1,9 +1,9 @@
 #include "print/print_confirmation_dialog.h"
 
-#include "app/session.h"
 #include "gui_support.h"
 #include "text/cp932.h"
 #include "text/qt_text.h"
+#include "ui/session.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>

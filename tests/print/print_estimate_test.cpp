@@ -1,11 +1,11 @@
 #include "print/print_estimate.h"
 
-#include "app/session.h"
 #include "gui_support.h"
 #include "pdf_words.h"
 #include "print/estimate_drawing.h"
 #include "text/cp932.h"
 #include "text/qt_text.h"
+#include "ui/session.h"
 
 #include <gtest/gtest.h>
 #include <QMarginsF>

@@ -1,8 +1,8 @@
 #include "schedule/schedule_dialog.h"
 
 #include "app/main_window.h"
-#include "app/session.h"
 #include "gui_support.h"
+#include "ui/session.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>

@@ -1,11 +1,11 @@
 #include "storage/branch_settings_dialog.h"
 
 #include "app/main_window.h"
-#include "app/session.h"
 #include "gui_support.h"
 #include "storage/standard_letter_lines.h"
 #include "text/cp932.h"
 #include "text/qt_text.h"
+#include "ui/session.h"
 
 #include <gtest/gtest.h>
 #include <QDir>

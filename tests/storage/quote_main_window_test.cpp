@@ -2,13 +2,13 @@
 // test's own.
 
 #include "app/main_window.h"
-#include "app/session.h"
 #include "calc/calculate.h"
 #include "gui_support.h"
 #include "quote_dialog_support.h"
 #include "quote_test_folder.h"
 #include "text/cp932.h"
 #include "text/qt_text.h"
+#include "ui/session.h"
 
 #include <gtest/gtest.h>
 #include <QAbstractButton>

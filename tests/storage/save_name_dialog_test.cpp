@@ -1,10 +1,10 @@
 #include "storage/save_name_dialog.h"
 
-#include "app/session.h"
 #include "gui_support.h"
 #include "quote_dialog_support.h"
 #include "quote_test_folder.h"
 #include "text/qt_text.h"
+#include "ui/session.h"
 
 #include <gtest/gtest.h>
 #include <QLineEdit>

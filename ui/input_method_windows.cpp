@@ -1,4 +1,4 @@
-#include "app/input_method_windows.h"
+#include "ui/input_method_windows.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "app/dialog_placement.h"
+#include "ui/dialog_placement.h"
 
 #include <QScreen>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "app/input_method.h"
+#include "ui/input_method.h"
 
 #include <QEvent>
 #include <QVariant>
@@ -9,7 +9,7 @@
 #include <utility>
 
 #ifdef Q_OS_WIN
-#include "app/input_method_windows.h"
+#include "ui/input_method_windows.h"
 #endif
 
 namespace carloan {
