@@ -64,6 +64,10 @@ bool is_ascii(std::string_view text) {
                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
+bool is_trail_byte(unsigned char byte) {
+    return (byte >= 0x40 && byte <= 0x7E) || (byte >= 0x80 && byte <= 0xFC);
+}
+
 bool fits_int32(std::size_t size) {
     return size <= static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max() / 4);
 }
@@ -162,12 +166,15 @@ std::u16string cp932_to_utf16(std::string_view cp932) {
             out += static_cast<char16_t>(cp932[i++]);
             continue;
         }
-        // A lead byte takes its second byte along, even one in the ASCII range (0x5C in "ソ").
+        // A lead byte takes its second byte along, even one in the ASCII range (0x5C in "ソ"), but
+        // only a byte that can be a second byte: "\x81\x7F" is a stray lead byte and DEL.
         const std::size_t start = i;
         while (i < cp932.size() && static_cast<unsigned char>(cp932[i]) >= 0x80) {
-            i += is_lead_byte(static_cast<unsigned char>(cp932[i])) ? 2 : 1;
+            const bool pair = is_lead_byte(static_cast<unsigned char>(cp932[i])) &&
+                              i + 1 < cp932.size() &&
+                              is_trail_byte(static_cast<unsigned char>(cp932[i + 1]));
+            i += pair ? 2 : 1;
         }
-        i = std::min(i, cp932.size());
         append_utf16(out, cp932.substr(start, i - start));
     }
     return out;

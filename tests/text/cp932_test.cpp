@@ -49,6 +49,7 @@ TEST(cp932, ascii_is_itself_and_bytes_that_are_no_character_show_as_nothing) {
         {"\x85\x40x", "x"},  // a well-formed pair that names no character
         {"\x8C\xA9\x81", "見"},
         {"\x81\x20\xB1", " ｱ"},
+        {"\x81\x7F\x1A", "\x7F\x1A"},
     };
     for (const row& r : rows) {
         EXPECT_EQ(cp932_to_utf8(r.cp932), r.utf8);
