@@ -24,11 +24,11 @@ class line_source {
   public:
     enum class kind { line, too_long, end };
 
-    explicit line_source(std::istream& in) : in_(in.rdbuf()), buffer_(new char[capacity]) {}
+    explicit line_source(std::istream& in) : in_(in.rdbuf()), buffer_(16 * 1024) {}
 
     kind next(std::string_view& line) {
         while (true) {
-            const char* start = buffer_.get() + begin_;
+            const char* start = buffer_.data() + begin_;
             const std::size_t held = end_ - begin_;
             if (const void* found = std::memchr(start, '\n', held)) {
                 const auto length =
@@ -57,32 +57,46 @@ class line_source {
 
   private:
     // Room for a whole line of the longest length and a large read after it.
-    static constexpr std::size_t capacity = 4 * longest_batch_line;
+    static constexpr std::size_t largest_buffer = 4 * longest_batch_line;
 
     void fill() {
-        std::memmove(buffer_.get(), buffer_.get() + begin_, end_ - begin_);
+        std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
         end_ -= begin_;
         begin_ = 0;
+        // The buffer grows while a line does not fit in it, or while every read fills it (a large
+        // input is read in large pieces); a few short lines never need more than the start.
+        if (buffer_.size() - end_ < buffer_.size() / 2) {
+            grow();
+        }
+        const std::size_t room = buffer_.size() - end_;
         std::streamsize got = 0;
         try {
             if (in_ != nullptr) {
-                got =
-                    in_->sgetn(buffer_.get() + end_, static_cast<std::streamsize>(capacity - end_));
+                got = in_->sgetn(buffer_.data() + end_, static_cast<std::streamsize>(room));
             }
         } catch (...) {
             failed_ = true;
         }
         end_ += static_cast<std::size_t>(std::max<std::streamsize>(got, 0));
         at_end_ = got <= 0;
+        if (static_cast<std::size_t>(got) == room) {
+            grow();
+        }
+    }
+
+    void grow() {
+        if (buffer_.size() < largest_buffer) {
+            buffer_.resize(2 * buffer_.size());
+        }
     }
 
     void skip_rest_of_line() {
         while (true) {
             begin_ = end_ = 0;
             fill();
-            if (const void* found = std::memchr(buffer_.get(), '\n', end_)) {
+            if (const void* found = std::memchr(buffer_.data(), '\n', end_)) {
                 begin_ =
-                    static_cast<std::size_t>(static_cast<const char*>(found) - buffer_.get()) + 1;
+                    static_cast<std::size_t>(static_cast<const char*>(found) - buffer_.data()) + 1;
                 return;
             }
             if (at_end_) {
@@ -92,7 +106,7 @@ class line_source {
     }
 
     std::streambuf* in_;
-    std::unique_ptr<char[]> buffer_;
+    std::vector<char> buffer_;
     std::size_t begin_ = 0;
     std::size_t end_ = 0;
     bool at_end_ = false;
@@ -106,7 +120,9 @@ class byte_buffer {
         if (capacity_ - size_ < bytes) {
             const std::size_t grown = std::max(2 * capacity_, size_ + bytes);
             std::unique_ptr<char[]> larger(new char[grown]);
-            std::memcpy(larger.get(), data_.get(), size_);
+            if (size_ > 0) {
+                std::memcpy(larger.get(), data_.get(), size_);
+            }
             data_ = std::move(larger);
             capacity_ = grown;
         }
@@ -149,13 +165,6 @@ struct batch_block {
     std::vector<error_note> errors;
     bool quoted = false;
 
-    batch_block() {
-        // Room for the usual lines from the start: growing by doubling would touch twice the
-        // memory.
-        text.reserve(full_text + longest_batch_line);
-        output.room(full_lines * 640);
-    }
-
     void clear(std::size_t first) {
         first_number = first;
         text.clear();
@@ -164,6 +173,8 @@ struct batch_block {
         errors.clear();
         quoted = false;
     }
+
+    batch_block() { text.reserve(full_text + 4096); }
 
     bool full() const { return text.size() >= full_text || lines.size() >= full_lines; }
 };
@@ -213,6 +224,9 @@ void quote_json_line(batch_block& block, std::size_t number, std::string_view li
 
 // The request is the worker's own, so that its texts' storage serves line after line.
 void quote_block(batch_block& block, quote_request& request) {
+    // Room for the usual output of the lines at once: growing by doubling would touch twice the
+    // memory.
+    block.output.room(640 * block.lines.size());
     for (std::size_t i = 0; i < block.lines.size(); ++i) {
         const std::size_t number = block.first_number + i;
         const batch_block::line_at at = block.lines[i];
