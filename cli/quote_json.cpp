@@ -82,10 +82,7 @@ constexpr std::array<text_field, 9> text_fields{{
 // A code page 932 text as a JSON string. Amount texts hold only blanks, digits, "," and "-", which
 // stand for themselves; anything else goes through the conversion.
 char* write_text(char* at, std::string_view cp932) {
-    const bool plain = std::all_of(cp932.begin(), cp932.end(), [](char c) {
-        return c >= 0x20 && c < 0x7F && c != '"' && c != '\\';
-    });
-    if (plain) {
+    if (plain_json_run(cp932) == cp932.size()) {
         *at++ = '"';
         at = std::copy(cp932.begin(), cp932.end(), at);
         *at++ = '"';

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <optional>
 
@@ -52,22 +53,19 @@ class plain_reader {
     }
 
     // A key: plain ASCII up to its closing quote, no escape.
+    // A key, up to its closing quote. Only a known key is taken, and every known key is plain
+    // ASCII, so the bytes need no other check: an escape or a control character never matches.
     const line_key* key() {
         if (!take('"')) {
             return nullptr;
         }
-        const char* start = at_;
-        while (at_ != end_ && *at_ != '"') {
-            const auto byte = static_cast<unsigned char>(*at_);
-            if (byte < 0x20 || byte >= 0x80 || byte == '\\') {
-                return nullptr;
-            }
-            ++at_;
-        }
-        const std::string_view name(start, static_cast<std::size_t>(at_ - start));
-        if (!take('"')) {
+        const void* quote = std::memchr(at_, '"', static_cast<std::size_t>(end_ - at_));
+        if (quote == nullptr) {
             return nullptr;
         }
+        const std::string_view name(
+            at_, static_cast<std::size_t>(static_cast<const char*>(quote) - at_));
+        at_ += name.size() + 1;
         const auto found = std::find_if(line_keys.begin(), line_keys.end(),
                                         [&](const line_key& k) { return k.name == name; });
         return found == line_keys.end() ? nullptr : &*found;
@@ -82,9 +80,12 @@ class plain_reader {
         ascii = true;
         while (true) {
             const char* start = at_;
-            while (at_ != end_ && *at_ != '"' && *at_ != '\\' &&
-                   static_cast<unsigned char>(*at_) >= 0x20) {
-                ascii = ascii && static_cast<unsigned char>(*at_) < 0x80;
+            while (true) {
+                at_ += plain_json_run(std::string_view(at_, static_cast<std::size_t>(end_ - at_)));
+                if (at_ == end_ || static_cast<unsigned char>(*at_) < 0x7F) {
+                    break;
+                }
+                ascii = ascii && *at_ == 0x7F;
                 ++at_;
             }
             text.append(start, at_);
@@ -237,6 +238,21 @@ bool limit_nesting(int depth, json::parse_event_t event, json&) {
 }
 
 }  // namespace
+
+std::size_t plain_json_run(std::string_view text) {
+    static constexpr std::array<bool, 256> plain = [] {
+        std::array<bool, 256> bytes{};
+        for (int c = 0x20; c < 0x7F; ++c) {
+            bytes[c] = c != '"' && c != '\\';
+        }
+        return bytes;
+    }();
+    std::size_t at = 0;
+    while (at < text.size() && plain[static_cast<unsigned char>(text[at])]) {
+        ++at;
+    }
+    return at;
+}
 
 std::variant<quote_request, std::string> parse_json_quote_line(std::string_view line) {
     json parsed;

@@ -20,4 +20,8 @@ bool read_plain_quote_line(std::string_view line, quote_request& request);
 
 std::variant<quote_request, std::string> parse_json_quote_line(std::string_view line);
 
+// The length of the leading run of bytes that a JSON string holds as they are: printable ASCII
+// other than '"' and '\\'.
+std::size_t plain_json_run(std::string_view text);
+
 }  // namespace carloan
