@@ -337,6 +337,7 @@ int run_batch(std::istream& in, std::ostream& out, std::ostream& err, unsigned w
         }
     };
 
+    workers = std::min(workers, max_batch_workers);
     if (workers == 0) {
         batch_block block;
         quote_request request;

@@ -45,6 +45,8 @@ inline constexpr int exit_failure = 1;
 inline constexpr int exit_missing_input = 2;
 inline constexpr int exit_schedule_refused = 3;
 
+// One thread reads and writes for all workers; past this many, more would only take memory.
+inline constexpr unsigned max_batch_workers = 8;
 // Lines longer than this are answered with an error, unread.
 inline constexpr std::size_t longest_batch_line = 64 * 1024;
 
@@ -52,8 +54,8 @@ inline constexpr std::size_t longest_batch_line = 64 * 1024;
 // quoted gives {"error": ...} and a message naming its line number on `err`; the batch goes on.
 // A missing input is the calculation's own answer, not a failure. Gives exit_failure when any
 // line failed or the input could not be read or the output written. `workers` threads quote
-// (0: the calling thread does); the input streams through a few blocks of lines, so memory stays
-// bounded whatever its size.
+// (0: the calling thread does; more than max_batch_workers are not started); the input streams
+// through a few blocks of lines, so memory stays bounded whatever its size.
 int run_batch(std::istream& in, std::ostream& out, std::ostream& err, unsigned workers = 0);
 
 }  // namespace carloan

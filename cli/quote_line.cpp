@@ -52,7 +52,6 @@ class plain_reader {
         return true;
     }
 
-    // A key: plain ASCII up to its closing quote, no escape.
     // A key, up to its closing quote. Only a known key is taken, and every known key is plain
     // ASCII, so the bytes need no other check: an escape or a control character never matches.
     const line_key* key() {
