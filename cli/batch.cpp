@@ -165,6 +165,8 @@ struct batch_block {
     std::vector<error_note> errors;
     bool quoted = false;
 
+    batch_block() { text.reserve(full_text + 4096); }
+
     void clear(std::size_t first) {
         first_number = first;
         text.clear();
@@ -173,8 +175,6 @@ struct batch_block {
         errors.clear();
         quoted = false;
     }
-
-    batch_block() { text.reserve(full_text + 4096); }
 
     bool full() const { return text.size() >= full_text || lines.size() >= full_lines; }
 };
