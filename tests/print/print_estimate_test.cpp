@@ -2,7 +2,7 @@
 
 #include "gui_support.h"
 #include "pdf_words.h"
-#include "print/estimate_drawing.h"
+#include "print/page_drawing.h"
 #include "text/cp932.h"
 #include "text/qt_text.h"
 #include "ui/session.h"
@@ -28,7 +28,6 @@ using testing::pdf_words;
 
 constexpr local_time fixed_time{1999, 4, 1, 9, 5, 7};
 constexpr double points_per_dot = 72.0 / page_dots_per_inch;
-constexpr int half_width_dots = 54;  // a single-byte character of the 108-dot font
 
 template <std::size_t size>
 void put(char (&slot)[size], const char* utf8) {
@@ -149,7 +148,7 @@ void render_to_pdf(const std::vector<page_string>& page, const QString& path, in
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     QPainter painter(&writer);
-    draw_estimate(painter, page);
+    draw_page(painter, page);
 }
 
 // Every string's first word starts where its position and leading blanks put it, and its last
@@ -157,7 +156,7 @@ void render_to_pdf(const std::vector<page_string>& page, const QString& path, in
 // checks that the figures' right edges line up. Poppler reports the positions within a
 // hundredth of a point; 0.25 point (2 dots) is far below the 6.48 points of one blank, so a
 // misplaced or mis-padded string cannot pass.
-TEST(draw_estimate, puts_every_string_at_its_dots_on_any_resolution) {
+TEST(draw_page, puts_every_string_at_its_dots_on_any_resolution) {
     constexpr double tolerance = 0.25;
     const session_state session = typical_session();
     const std::vector<page_string> page =

@@ -1,4 +1,4 @@
-#include "print/estimate_drawing.h"
+#include "print/page_drawing.h"
 
 #include "text/qt_text.h"
 
@@ -25,7 +25,7 @@ QString mincho_family() {
 
 }  // namespace
 
-QFont estimate_font() {
+QFont page_font() {
     QFont font(mincho_family());
     font.setStyleHint(QFont::Serif);
     font.setWeight(QFont::Normal);
@@ -36,12 +36,12 @@ QFont estimate_font() {
     return font;
 }
 
-void draw_estimate(QPainter& painter, const std::vector<page_string>& page) {
+void draw_page(QPainter& painter, const std::vector<page_string>& page) {
     const QPaintDevice* device = painter.device();
     painter.save();
     painter.scale(device->logicalDpiX() / double{page_dots_per_inch},
                   device->logicalDpiY() / double{page_dots_per_inch});
-    painter.setFont(estimate_font());
+    painter.setFont(page_font());
     painter.setPen(Qt::black);
     constexpr double unbounded = 1e6;
     for (const page_string& string : page) {
