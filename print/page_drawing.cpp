@@ -8,6 +8,9 @@
 #include <QRectF>
 #include <QStringList>
 
+#include <memory>
+#include <utility>
+
 namespace carloan {
 namespace {
 
@@ -53,6 +56,13 @@ void draw_page(QPainter& painter, const std::vector<page_string>& page) {
                          from_cp932(string.text));
     }
     painter.restore();
+}
+
+page_drawing drawing_of(std::vector<std::vector<page_string>> pages) {
+    auto shared = std::make_shared<const std::vector<std::vector<page_string>>>(std::move(pages));
+    return [shared](QPainter& painter, int index) {
+        draw_page(painter, shared->at(static_cast<std::size_t>(index)));
+    };
 }
 
 }  // namespace carloan

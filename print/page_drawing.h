@@ -6,6 +6,7 @@
 
 #include <QFont>
 
+#include <functional>
 #include <vector>
 
 class QPainter;
@@ -18,5 +19,11 @@ QFont page_font();
 
 // Each string's top-left corner at its position, relative to the painter's current origin.
 void draw_page(QPainter& painter, const std::vector<page_string>& page);
+
+// Draws page `index` (from 0) with the painter at the printable area's top-left corner.
+using page_drawing = std::function<void(QPainter& painter, int index)>;
+
+// The drawing of pages laid out in advance, each with draw_page.
+page_drawing drawing_of(std::vector<std::vector<page_string>> pages);
 
 }  // namespace carloan

@@ -1,6 +1,8 @@
 #pragma once
-// Prints the one-page estimate on the default printer, or shows why it could not.
+// The one-page estimate on the default printer, in the print preview and as a PDF file, drawn
+// from the session's quote record, branch settings and current bonus method.
 
+#include "print/estimate_page.h"
 #include "print/print_pages.h"
 
 #include <QString>
@@ -13,6 +15,12 @@ struct session_state;
 
 inline const QString estimate_document_name = QStringLiteral("オートローンお見積書");
 
+// Prints the estimate, or shows why it could not.
 void print_estimate(QWidget* owner, const session_state& session);
+
+void preview_estimate(QWidget* parent, const session_state& session);
+
+// False when the file could not be written; nothing is shown.
+bool write_estimate_pdf(const QString& path, const session_state& session, const local_time& now);
 
 }  // namespace carloan

@@ -1,11 +1,18 @@
 #include "print/print_pages.h"
 
+#include "ui/dialog_placement.h"
 #include "ui/message_box.h"
 
 #include <QDateTime>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QSaveFile>
 
 #include <utility>
 
@@ -37,6 +44,34 @@ std::unique_ptr<QPrinter> open_system_printer(const QString& name) {
     if (!printer->isValid()) {
         return nullptr;
     }
+    return printer;
+}
+
+const QPageLayout pdf_page_layout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                  QMarginsF(0, 0, 0, 0));
+
+void draw_pages(QPainter& painter, QPagedPaintDevice& device, int page_count,
+                const page_drawing& draw) {
+    for (int index = 0; index < page_count; ++index) {
+        if (index > 0) {
+            device.newPage();
+        }
+        draw(painter, index);
+    }
+}
+
+// The default printer when there is one, so that the preview shows its paper and printable area;
+// else a PDF page, so that the clerk still sees what a PDF would hold.
+std::unique_ptr<QPrinter> preview_printer() {
+    const print_platform& platform = current_platform();
+    const QString name = platform.default_printer_name();
+    std::unique_ptr<QPrinter> printer = name.isEmpty() ? nullptr : platform.open_printer(name);
+    if (!printer) {
+        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setPageLayout(pdf_page_layout);
+    }
+    printer->setResolution(page_dots_per_inch);
     return printer;
 }
 
@@ -75,13 +110,50 @@ void print_pages(QWidget* owner, const QString& document_name, int page_count,
         show_message(owner, QStringLiteral("Quillane"), QStringLiteral("StartDocに失敗しました"));
         return;
     }
-    for (int index = 0; index < page_count; ++index) {
-        if (index > 0) {
-            printer->newPage();
-        }
-        draw(painter, index);
-    }
+    draw_pages(painter, *printer, page_count, draw);
     painter.end();
+}
+
+void preview_pages(QWidget* parent, const QString& document_name, int page_count,
+                   const page_drawing& draw) {
+    const std::unique_ptr<QPrinter> printer = preview_printer();
+    printer->setDocName(document_name);
+    QPrintPreviewDialog preview(printer.get(), parent);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [page_count, &draw](QPrinter* target) {
+                         QPainter painter;
+                         if (painter.begin(target)) {
+                             draw_pages(painter, *target, page_count, draw);
+                         }
+                     });
+    move_to_screen_corner(&preview);
+    preview.exec();
+}
+
+bool write_pdf(const QString& path, const QString& document_name, int page_count,
+               const page_drawing& draw) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    {
+        QPdfWriter writer(&file);
+        writer.setPageLayout(pdf_page_layout);
+        writer.setResolution(page_dots_per_inch);
+        writer.setTitle(document_name);
+        writer.setCreator(QStringLiteral("carloan"));
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            file.cancelWriting();
+            return false;
+        }
+        draw_pages(painter, writer, page_count, draw);
+        if (!painter.end()) {
+            file.cancelWriting();
+            return false;
+        }
+    }
+    return file.commit();
 }
 
 }  // namespace carloan

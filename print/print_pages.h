@@ -1,8 +1,9 @@
 #pragma once
-// The printer back-end every printout shares: pages through the default printer, with the
-// messages the estimate has always shown when the printer cannot be found, opened or started.
+// The back-end every printout shares: pages through the default printer, with the messages the
+// estimate has always shown when the printer cannot be found, opened or started; the same pages
+// in Qt's print preview and in a PDF file.
 
-#include "print/estimate_page.h"
+#include "print/page_drawing.h"
 
 #include <QString>
 
@@ -32,12 +33,20 @@ void set_print_platform(print_platform platform);
 // The moment a printout carries, from the platform's clock.
 local_time print_time();
 
-// Draws page `index` (from 0) with the painter at the printable area's top-left corner.
-using page_drawing = std::function<void(QPainter& painter, int index)>;
-
 // Prints `page_count` pages as one document named `document_name` on the default printer, at
 // page_dots_per_inch. Failures show their message over `owner` and print nothing.
 void print_pages(QWidget* owner, const QString& document_name, int page_count,
                  const page_drawing& draw);
+
+// Shows the pages in Qt's print preview over `parent`, laid out for the default printer (for an
+// A4 page when there is none); printing from the preview prints these pages.
+void preview_pages(QWidget* parent, const QString& document_name, int page_count,
+                   const page_drawing& draw);
+
+// Writes the pages as an A4 PDF whose origin is the paper's corner, text kept as text in the
+// embedded face. True once the whole file stands at `path`; on false an existing file there is
+// as it was and nothing else is left behind.
+bool write_pdf(const QString& path, const QString& document_name, int page_count,
+               const page_drawing& draw);
 
 }  // namespace carloan
