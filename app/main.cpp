@@ -1,7 +1,9 @@
 // The desktop program: loads the branch settings, runs the main window until the clerk ends it,
-// and ends with 0. The command line is not read.
+// and ends with 0. Apart from the PDF options for scripts (app/pdf_command.h), the command line
+// is not read.
 
 #include "app/main_window.h"
+#include "app/pdf_command.h"
 #include "storage/branch_settings_file.h"
 #include "ui/session.h"
 
@@ -28,6 +30,9 @@ void prefer_japanese_font() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (carloan::asks_for_pdf(carloan::program_arguments(argc, argv))) {
+        return carloan::run_pdf_command_line(argc, argv);
+    }
     // The command line is ignored, Qt's own options (-style, -reverse, ...) included.
     int program_name_only = argc > 0 ? 1 : 0;
     QApplication application(program_name_only, argv);
