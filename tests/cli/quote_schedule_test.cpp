@@ -1,7 +1,8 @@
-// carloan-quote --schedule: the listing after the quote, its JSON form, and its messages.
+// carloan-quote --schedule: the listing after the quote, its JSON and CSV forms, and its messages.
 
 #include "cli/quote_json.h"
 #include "cli/quote_tool.h"
+#include "csv_reader.h"
 #include "tool_run.h"
 
 #include <gtest/gtest.h>
@@ -58,6 +59,22 @@ TEST(schedule_option, json_holds_the_rows_and_the_lines) {
     EXPECT_EQ(quote["listing"][5], "  6   2024/09         90,000     2,295,000");
 }
 
+TEST(schedule_option, csv_holds_the_rows_alone) {
+    const auto args = with(bonus_quote, {"--first-bonus", "2024/9", "--bonus-months", "9,3"});
+    const tool_run r = run(with(args, {"--csv"}));
+    EXPECT_EQ(r.status, exit_ok);
+    EXPECT_EQ(r.err, "");
+    const json rows = json::parse(run(with(args, {"--json"})).out)["schedule"];
+    const std::vector<testing::csv_payment> read = testing::read_schedule_csv(r.out);
+    ASSERT_EQ(read.size(), 60u);
+    for (std::size_t k = 1; k <= read.size(); ++k) {
+        const json& row = rows[k - 1];
+        const schedule_row expected{row["year"], row["month"], row["regular_payment"],
+                                    row["bonus_part"], row["balance"]};
+        EXPECT_EQ(read[k - 1], testing::csv_payment_of(static_cast<std::int64_t>(k), expected));
+    }
+}
+
 struct refusal_case {
     const char* name;
     std::vector<std::string_view> args;
@@ -92,6 +109,11 @@ TEST(schedule_option, says_why_it_cannot_list) {
         EXPECT_EQ(text.err, std::string(c.message) + "\n");
         EXPECT_EQ(text.out.find("\n\n"), std::string::npos);  // no listing
 
+        const tool_run as_csv = run(with(c.args, {"--csv"}));
+        EXPECT_EQ(as_csv.status, c.status);
+        EXPECT_EQ(as_csv.err, text.err);
+        EXPECT_EQ(as_csv.out, "");
+
         const tool_run as_json = run(with(c.args, {"--json"}));
         EXPECT_EQ(as_json.status, c.status);
         const json quote = json::parse(as_json.out);
@@ -107,6 +129,8 @@ TEST(schedule_option, refuses_what_it_cannot_use) {
              with(bonus_quote, {"--bonus-months", "9"}),
              {"--rate", "9.9", "--payments", "36", "--balance", "1", "--first-bonus", "2024/9"},
              {"--batch", "--schedule", "2024/5"},
+             {"--rate", "9.9", "--payments", "36", "--balance", "1", "--csv"},
+             with(bonus_quote, {"--csv", "--json"}),
          }) {
         const tool_run r = run(args);
         EXPECT_EQ(r.status, exit_failure) << args.back();

@@ -1,16 +1,23 @@
 #include "schedule/schedule_dialog.h"
 
 #include "app/main_window.h"
+#include "csv_reader.h"
 #include "gui_support.h"
+#include "print/pdf_words.h"
+#include "print/print_pages.h"
+#include "text/cp932.h"
 #include "ui/session.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QFile>
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTest>
 
 namespace carloan {
@@ -19,6 +26,7 @@ namespace {
 using testing::button_labelled;
 using testing::by_accessible_name;
 using testing::message_recorder;
+using testing::save_file_answer;
 using testing::when_modal;
 
 void type_into(QWidget* dialog, const QString& field_name, const QString& text) {
@@ -221,6 +229,105 @@ TEST(schedule_dialog, opens_from_the_main_window_after_the_calculation) {
     EXPECT_EQ(lines.front(), QStringLiteral("  1   2024/05         32,900     1,127,000"));
     EXPECT_EQ(lines.back(), QStringLiteral(" 36   2027/04         32,200             0"));
     EXPECT_EQ(session.record.start_year, 2024);
+}
+
+const QStringList output_buttons{"印刷", "PDF保存...", "CSV保存..."};
+
+std::vector<testing::csv_payment> saved_csv(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ADD_FAILURE() << "no file " << path.toStdString();
+        return {};
+    }
+    return testing::read_schedule_csv(file.readAll().toStdString());
+}
+
+// What is listed goes out, also after a later expansion ended with a message and left the list.
+TEST(schedule_dialog, prints_and_saves_what_is_listed) {
+    session_state session = worked_session();
+    write_slot(session.record.customer_name, "ABC");
+    schedule_dialog dialog(session);
+    for (const QString& button : output_buttons) {
+        EXPECT_FALSE(button_labelled(&dialog, button)->isEnabled()) << button.toStdString();
+    }
+    message_recorder messages;
+    press_expand(&dialog);
+    const repayment_table listed_table = session.table;
+    type_into(&dialog, QStringLiteral("ボーナス月１"), QStringLiteral("1"));
+    press_expand(&dialog);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    for (const QString& button : output_buttons) {
+        EXPECT_TRUE(button_labelled(&dialog, button)->isEnabled()) << button.toStdString();
+    }
+
+    QTemporaryDir folder;
+    const QString printed = folder.filePath("printed.pdf");
+    print_platform printer = system_print_platform();
+    printer.default_printer_name = [] { return QStringLiteral("office"); };
+    printer.open_printer = [&printed](const QString&) {
+        auto pdf = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        pdf->setOutputFormat(QPrinter::PdfFormat);
+        pdf->setOutputFileName(printed);
+        return pdf;
+    };
+    set_print_platform(printer);
+    QTest::mouseClick(button_labelled(&dialog, "印刷"), Qt::LeftButton);
+    set_print_platform(system_print_platform());
+    EXPECT_EQ(testing::pdf_info(printed, "Title"), "ご返済明細");
+
+    const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    {
+        save_file_answer answer("schedule.pdf");
+        QTest::mouseClick(button_labelled(&dialog, "PDF保存..."), Qt::LeftButton);
+        EXPECT_EQ(answer.proposed, QStringList{documents.filePath("ABC_ご返済明細.pdf")});
+        bool listed = false;
+        for (const testing::pdf_word& word : testing::pdf_words(answer.path)) {
+            listed = listed || (word.text == "24,000" && word.page == 0);
+        }
+        EXPECT_TRUE(listed) << "the July payment of the listed schedule";
+    }
+    {
+        save_file_answer answer("schedule.csv");
+        QTest::mouseClick(button_labelled(&dialog, "CSV保存..."), Qt::LeftButton);
+        EXPECT_EQ(answer.proposed, QStringList{documents.filePath("ABC_ご返済明細.csv")});
+        const std::vector<testing::csv_payment> saved = saved_csv(answer.path);
+        ASSERT_EQ(saved.size(), 6u);
+        for (std::size_t k = 1; k <= 6; ++k) {
+            EXPECT_EQ(saved[k - 1], testing::csv_payment_of(k, listed_table[k]));
+        }
+    }
+    EXPECT_EQ(messages.messages.size(), 1u);
+}
+
+TEST(schedule_dialog, files_not_written_say_so_and_cancelled_ones_say_nothing) {
+    session_state session = worked_session();
+    schedule_dialog dialog(session);
+    dialog.expand_schedule();
+    struct row {
+        const char* button;
+        const char* name;
+        const char* message;  // none when empty
+    } rows[] = {
+        {"PDF保存...", "missing/schedule.pdf", "PDFの保存に失敗しました"},
+        {"CSV保存...", "missing/schedule.csv", "CSVの保存に失敗しました"},
+        {"PDF保存...", "", ""},
+        {"CSV保存...", "", ""},
+    };
+    for (const row& r : rows) {
+        SCOPED_TRACE(r.button);
+        save_file_answer answer(r.name);
+        message_recorder messages;
+        QTest::mouseClick(button_labelled(&dialog, r.button), Qt::LeftButton);
+        EXPECT_EQ(answer.proposed.size(), 1);
+        if (*r.message == '\0') {
+            EXPECT_TRUE(messages.messages.empty());
+        } else {
+            ASSERT_EQ(messages.messages.size(), 1u);
+            EXPECT_EQ(messages.messages[0].caption, "Tavri");
+            EXPECT_EQ(messages.messages[0].text, r.message);
+        }
+        EXPECT_TRUE(QDir(answer.folder.path()).isEmpty());
+    }
 }
 
 }  // namespace
