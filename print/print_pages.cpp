@@ -13,6 +13,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSaveFile>
+#include <QScreen>
 
 #include <utility>
 
@@ -126,6 +127,10 @@ void preview_pages(QWidget* parent, const QString& document_name, int page_count
                              draw_pages(painter, *target, page_count, draw);
                          }
                      });
+    // Qt's own size shows the page too small to read.
+    if (const QScreen* screen = preview.screen()) {
+        preview.resize(screen->availableGeometry().size() * 4 / 5);
+    }
     move_to_screen_corner(&preview);
     preview.exec();
 }
