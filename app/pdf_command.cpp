@@ -132,7 +132,8 @@ int run_pdf_command(const pdf_command& command, const branch_settings& settings,
     session.settings = settings;
     const std::filesystem::path quote = quote_argument_path(command.quote, quote_folder);
     if (!open_quote(quote, session.record)) {
-        err << "carloan: cannot read the quote file " << quote.string() << '\n';
+        err << "carloan: cannot read the quote file "
+            << QString::fromStdU16String(quote.u16string()) << '\n';
         return pdf_exit_failure;
     }
     if (!calculate_opened(session, err)) {
