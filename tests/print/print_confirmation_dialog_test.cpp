@@ -211,7 +211,7 @@ TEST_F(print_confirmation_test, cancel_keeps_only_the_proposed_name) {
     }
 }
 
-// Both buttons first confirm as OK does; an empty name stops them there.
+// Both first confirm as OK does, and keep the dialog open; a PDF that cannot be written says so.
 TEST_F(print_confirmation_test, preview_and_pdf_confirm_as_ok_does_and_keep_the_dialog_open) {
     // No printer: the preview lays the page out for A4.
     print_platform no_printer = system_print_platform();
@@ -254,20 +254,15 @@ TEST_F(print_confirmation_test, preview_and_pdf_confirm_as_ok_does_and_keep_the_
                 QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
             EXPECT_EQ(answer.proposed, QStringList{QDir(documents).filePath("XYZ.pdf")});
             EXPECT_EQ(testing::pdf_info(answer.path, "Pages"), "1");
+
+            save_file_answer unwritable("missing/estimate.pdf");
+            button_labelled(&dialog, button)->click();
+            ASSERT_EQ(recorder.messages.size(), 2u);
+            EXPECT_EQ(recorder.messages[1].caption, "Tavri");
+            EXPECT_EQ(recorder.messages[1].text, "PDFの保存に失敗しました");
+            EXPECT_TRUE(QDir(unwritable.folder.path()).isEmpty());
         }
     }
-}
-
-TEST_F(print_confirmation_test, pdf_not_written_says_so_and_leaves_nothing) {
-    save_file_answer answer("missing/estimate.pdf");
-    message_recorder recorder;
-    print_confirmation_dialog dialog(&main_window, session);
-    dialog.show();
-    button_labelled(&dialog, "PDF保存...")->click();
-    ASSERT_EQ(recorder.messages.size(), 1u);
-    EXPECT_EQ(recorder.messages[0].caption, "Tavri");
-    EXPECT_EQ(recorder.messages[0].text, "PDFの保存に失敗しました");
-    EXPECT_TRUE(QDir(answer.folder.path()).isEmpty());
 }
 
 }  // namespace
