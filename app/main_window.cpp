@@ -11,6 +11,7 @@
 #include "storage/save_name_dialog.h"
 #include "text/cp932.h"
 #include "text/qt_text.h"
+#include "ui/ascii_digits.h"
 #include "ui/message_box.h"
 #include "ui/session.h"
 
@@ -123,8 +124,13 @@ main_window::main_window(session_state& session, main_window_steps steps, QWidge
         line->installEventFilter(this);
         if (!line->isReadOnly()) {
             line->setValidator(new cp932_validator(line));
+            accept_full_width_digits(line);
             // Typing is a notification of the form like any other: it clears the status.
             connect(line, &QLineEdit::textEdited, this, &main_window::clear_status);
+        } else {
+            // Tells an output from the input of the same name (ボーナス月返済 under the total
+            // method) when a screen reader announces it.
+            line->setAccessibleDescription(QStringLiteral("計算結果"));
         }
     }
 
