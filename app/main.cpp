@@ -3,6 +3,7 @@
 
 #include "app/main_window.h"
 #include "storage/branch_settings_file.h"
+#include "ui/field_style.h"
 #include "ui/session.h"
 
 #include <QApplication>
@@ -32,6 +33,7 @@ int main(int argc, char* argv[]) {
     int program_name_only = argc > 0 ? 1 : 0;
     QApplication application(program_name_only, argv);
     prefer_japanese_font();
+    carloan::use_field_style();
     carloan::session_state session;
     carloan::load_branch_settings(session.settings);
     carloan::main_window window(session);
