@@ -116,8 +116,13 @@ main_window::main_window(session_state& session, main_window_steps steps, QWidge
       steps_(std::move(steps)) {
     ui_->setupUi(this);
     load_icon_resource();
-    // Naming the format spares probing every image reader at start-up.
-    setWindowIcon(QIcon(QPixmap(QStringLiteral(":/carloan.png"), "PNG")));
+    // Sizes for the title bar, the task switcher and a panel; naming the format spares probing
+    // every image reader at start-up.
+    QIcon icon;
+    for (const int size : {16, 32, 48}) {
+        icon.addPixmap(QPixmap(QStringLiteral(":/carloan-%1.png").arg(size), "PNG"));
+    }
+    setWindowIcon(icon);
 
     for (const field_control& control : field_controls) {
         QLineEdit* line = ui_.get()->*control.widget;
