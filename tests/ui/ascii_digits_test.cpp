@@ -13,6 +13,9 @@
 #include <QInputMethodEvent>
 #include <QLineEdit>
 
+#include <utility>
+#include <vector>
+
 namespace carloan {
 namespace {
 
@@ -64,30 +67,22 @@ TEST(ascii_digits, every_numeric_input_of_the_quote_form_and_the_schedule_conver
     session_state session;
     main_window window(session);
     schedule_dialog schedule(session);
-    const struct {
-        QWidget* form;
-        const char* field;
-    } inputs[] = {
-        {&window, "実質年率（％）"},
-        {&window, "返済回数"},
-        {&window, "差引残高（円）"},
-        {&window, "スキップ月数"},
-        {&window, "ボーナス加算額"},
-        {&window, "ボーナス回数"},
-        {&window, "据置月数"},
-        {&schedule, "返済開始年"},
-        {&schedule, "返済開始月"},
-        {&schedule, "初回ボーナス返済年"},
-        {&schedule, "初回ボーナス返済月"},
-        {&schedule, "ボーナス月１"},
-        {&schedule, "ボーナス月２"},
+    const std::pair<QWidget*, std::vector<const char*>> forms[] = {
+        {&window,
+         {"実質年率（％）", "返済回数", "差引残高（円）", "スキップ月数", "ボーナス加算額",
+          "ボーナス回数", "据置月数"}},
+        {&schedule,
+         {"返済開始年", "返済開始月", "初回ボーナス返済年", "初回ボーナス返済月", "ボーナス月１",
+          "ボーナス月２"}},
     };
-    for (const auto& input : inputs) {
-        QLineEdit* field = by_accessible_name(input.form, QString::fromUtf8(input.field));
-        ASSERT_NE(field, nullptr);
-        field->clear();
-        commit(field, QStringLiteral("１２"));
-        EXPECT_EQ(field->text(), QStringLiteral("12")) << input.field;
+    for (const auto& [form, names] : forms) {
+        for (const char* name : names) {
+            QLineEdit* field = by_accessible_name(form, QString::fromUtf8(name));
+            ASSERT_NE(field, nullptr);
+            field->clear();
+            commit(field, QStringLiteral("１２"));
+            EXPECT_EQ(field->text(), QStringLiteral("12")) << name;
+        }
     }
 }
 
