@@ -13,13 +13,17 @@ namespace {
 
 constexpr std::string_view help_text =
     "Usage: carloan [--help | --version]\n"
+    "       carloan [--estimate-pdf FILE] [--schedule-pdf FILE] --quote NAME.car\n"
     "\n"
     "Quotes car loans: type the terms into the quote form and read the loan fee, loan amount,\n"
     "monthly and bonus payments; lay the quote out month by month, print an estimate, save and\n"
     "open quotes. carloan-quote gives the same figures on the command line.\n"
     "\n"
-    "  --help      show this text\n"
-    "  --version   show the version\n";
+    "  --help                 show this text\n"
+    "  --version              show the version\n"
+    "  --estimate-pdf FILE    write the estimate of a saved quote as a PDF, without a window\n"
+    "  --schedule-pdf FILE    write its repayment schedule as a PDF, without a window\n"
+    "  --quote NAME.car       the quote: a file of the quote folder, or a path\n";
 
 // A program built without a console writes nowhere; a user who typed the option in a console
 // expects the answer there.
