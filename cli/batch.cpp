@@ -56,8 +56,8 @@ class line_source {
     bool failed() const { return failed_; }
 
   private:
-    // Room for a whole line of the longest length and a large read after it.
-    static constexpr std::size_t largest_buffer = 4 * longest_batch_line;
+    // Room for a whole line of the longest length and a read as large after it.
+    static constexpr std::size_t largest_buffer = 2 * longest_batch_line;
 
     void fill() {
         std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
