@@ -3,6 +3,7 @@
 
 #include "app/main_window.h"
 #include "storage/branch_settings_file.h"
+#include "storage/user_folders.h"
 #include "ui/session.h"
 
 #include <QApplication>
@@ -25,6 +26,13 @@ void prefer_japanese_font() {
     QApplication::setFont(font);
 }
 
+// The settings are stored back where they were read from, or in the user's configuration folder
+// when there were none.
+void load_settings(carloan::session_state& session) {
+    session.settings_path = carloan::branch_settings_location();
+    carloan::load_branch_settings(session.settings, session.settings_path);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -33,7 +41,7 @@ int main(int argc, char* argv[]) {
     QApplication application(program_name_only, argv);
     prefer_japanese_font();
     carloan::session_state session;
-    carloan::load_branch_settings(session.settings);
+    load_settings(session);
     carloan::main_window window(session);
     window.exec();
     return 0;
