@@ -253,22 +253,6 @@ TEST_F(branch_settings_dialog_test, only_close_ends_it_and_enter_closes_without_
     EXPECT_EQ(bytes_of(session.settings), bytes_of(branch_settings{}));
 }
 
-TEST_F(branch_settings_dialog_test, reads_and_stores_where_the_session_found_the_settings) {
-    session.settings_path = fs::path(folder.path().toStdString()) / "config/carloan/car.ini";
-    run([](QWidget* dialog) {
-        type(by_accessible_name(dialog, "支店名称"), "Ikebukuro");
-        button_labelled(dialog, "更新")->click();
-        button_labelled(dialog, "閉じる")->click();
-    });
-    EXPECT_FALSE(fs::exists(file));
-    EXPECT_EQ(read_file(session.settings_path).substr(0, 10), std::string("Ikebukuro\0", 10));
-    write_slot(session.settings.branch_name, "stale");
-    run([](QWidget* dialog) {
-        EXPECT_EQ(by_accessible_name(dialog, "支店名称")->text(), "Ikebukuro");
-        button_labelled(dialog, "閉じる")->click();
-    });
-}
-
 TEST_F(branch_settings_dialog_test, failed_store_says_so_and_keeps_the_new_texts) {
     // A folder in the file's place cannot be replaced by a file, even by root.
     fs::create_directories(file / "inside");

@@ -2,6 +2,8 @@
 // A fresh folder for one test, removed with everything in it afterwards, and environment
 // variables set for one test.
 
+#include <sys/stat.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -54,7 +56,7 @@ class scratch_folder {
 // Sets a variable (or unsets it, given nothing) while it lives; the old value comes back after.
 class environment_variable {
   public:
-    environment_variable(std::string name, std::optional<std::string> value)
+    environment_variable(std::string name, const std::optional<std::string>& value)
         : name_(std::move(name)) {
         if (const char* old = std::getenv(name_.c_str())) {
             old_ = old;
@@ -69,10 +71,14 @@ class environment_variable {
     void set(const std::optional<std::string>& value) const {
         value ? ::setenv(name_.c_str(), value->c_str(), 1) : ::unsetenv(name_.c_str());
     }
-
     std::string name_;
     std::optional<std::string> old_;
 };
+
+inline mode_t mode_of(const std::filesystem::path& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
+}
 
 inline std::string file_bytes(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
