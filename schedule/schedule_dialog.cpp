@@ -1,6 +1,7 @@
 #include "schedule/schedule_dialog.h"
 
 #include "text/qt_text.h"
+#include "ui/ascii_digits.h"
 #include "ui/dialog_placement.h"
 #include "ui/message_box.h"
 #include "ui/session.h"
@@ -50,6 +51,10 @@ schedule_dialog::schedule_dialog(session_state& session, QWidget* parent)
     ui_->schedule_list->setFont(fixed_pitch_font());
     align_captions();
     show_record();
+    for (QLineEdit* field : {ui_->start_year, ui_->start_month, ui_->first_bonus_year,
+                             ui_->first_bonus_month, ui_->bonus_month_1, ui_->bonus_month_2}) {
+        accept_full_width_digits(field);
+    }
 
     connect(ui_->expand_button, &QPushButton::clicked, this, &schedule_dialog::expand_schedule);
     connect(ui_->close_button, &QPushButton::clicked, this, &QDialog::accept);
