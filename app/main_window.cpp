@@ -223,7 +223,6 @@ void main_window::toggle_cycle() {
 // --- Steps -----------------------------------------------------------------------------------
 
 void main_window::calculate_quote() {
-    session_.table = {};
     calc_inputs inputs;
     auto read = [this](int control) {
         return field_cp932(field(control)->text(), input_read_limit);
@@ -237,6 +236,11 @@ void main_window::calculate_quote() {
     inputs.deferment_text = read(main_control::deferment);
 
     const calc_outcome outcome = calculate(inputs, session_.flags);
+    // A quote out of range changes nothing at all; any other calculation, also one stopped on a
+    // missing input, starts the repayment table afresh.
+    if (!outcome.out_of_range) {
+        session_.table = {};
+    }
     if (!outcome.result) {
         show_message(this, caption_tavri, QString::fromStdString(outcome.message));
         return;
