@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 
 namespace carloan {
@@ -195,51 +196,75 @@ char* put_group(char* end, std::uint64_t group) {
     return end - 3;
 }
 
+// Writes the two digits of 0 to 99 ending at `end`.
+char* put_pair(char* end, std::uint64_t pair) {
+    const auto at = static_cast<std::size_t>(pair) * 2;
+    end[-1] = two_digits[at + 1];
+    end[-2] = two_digits[at];
+    return end - 2;
+}
+
+int digit_count(std::uint64_t magnitude) {
+    int digits = 0;
+    for (; magnitude >= 10000; magnitude /= 10000) {
+        digits += 4;
+    }
+    return digits + (magnitude >= 1000 ? 4 : magnitude >= 100 ? 3 : magnitude >= 10 ? 2 : 1);
+}
+
 }  // namespace
 
 // Every figure of a calculation and every schedule line passes here, so the digits are written
 // straight from the value, a group of three at a time. The result is what the text form gives
 // for the value's "%d" text: a comma before the last 3, 6 and 9 digits only, the same capacity.
-void append_amount_text(std::string& out, std::int64_t value, int width) {
-    constexpr std::size_t room = 48;  // blanks of the usual widths and the longest 64-bit text
-    std::array<char, room> buffer;
-    buffer.fill(' ');
-    char* const end = buffer.data() + room;
-    char* at = end;
+char* put_amount_text(char* at, std::int64_t value, int width) {
     const bool negative = value < 0;
     auto magnitude = static_cast<std::uint64_t>(value);
     if (negative) {
         magnitude = 0U - magnitude;
     }
-    std::int64_t digits = 0;
-    for (int commas = 0; commas < 3 && magnitude >= 1000; ++commas) {
-        at = put_group(at, magnitude % 1000);
-        *--at = ',';
-        magnitude /= 1000;
-        digits += 3;
-    }
-    do {
-        *--at = static_cast<char>('0' + magnitude % 10);
-        magnitude /= 10;
-        ++digits;
-    } while (magnitude != 0);
-    if (negative) {
-        *--at = '-';
-    }
+    const int digits = digit_count(magnitude);
     // The blanks and the capacity count a comma for every full group after the first digit, also
     // past the third group, where none is written.
-    const std::int64_t length = digits + (negative ? 1 : 0);
-    const std::int64_t counted_commas = (digits - 1) / 3;
-    const std::int64_t blanks = std::max<std::int64_t>(0, width - counted_commas - length);
-    if (blanks + length + counted_commas > (negative ? 80 : 81)) {
-        return;
+    const int length = digits + (negative ? 1 : 0);
+    const int counted_commas = (digits - 1) / 3;
+    const int written_commas = std::min(counted_commas, 3);
+    const int blanks = std::max(0, width - counted_commas - length);
+    if (static_cast<std::int64_t>(blanks) + length + counted_commas > (negative ? 80 : 81)) {
+        return at;
     }
-    if (blanks <= at - buffer.data()) {
-        at -= blanks;
+    // The usual widths take one fixed-size copy of blanks, overwritten by the digits after them.
+    constexpr std::string_view sixteen_blanks = "                ";
+    if (blanks <= static_cast<int>(sixteen_blanks.size())) {
+        std::memcpy(at, sixteen_blanks.data(), sixteen_blanks.size());
     } else {
-        out.append(static_cast<std::size_t>(blanks), ' ');
+        std::memset(at, ' ', static_cast<std::size_t>(blanks));
     }
-    out.append(at, end);
+    at += blanks;
+    if (negative) {
+        *at++ = '-';
+    }
+    char* const end = at + digits + written_commas;
+    char* from_end = end;
+    for (int group = 0; group < written_commas; ++group) {
+        from_end = put_group(from_end, magnitude % 1000);
+        *--from_end = ',';
+        magnitude /= 1000;
+    }
+    for (; magnitude >= 100; magnitude /= 100) {
+        from_end = put_pair(from_end, magnitude % 100);
+    }
+    if (magnitude >= 10) {
+        put_pair(from_end, magnitude);
+    } else {
+        from_end[-1] = static_cast<char>('0' + magnitude);
+    }
+    return end;
+}
+
+void append_amount_text(std::string& out, std::int64_t value, int width) {
+    std::array<char, amount_text_capacity> text;
+    out.append(text.data(), put_amount_text(text.data(), value, width));
 }
 
 std::string amount_text(std::int32_t value, int width) {

@@ -38,6 +38,8 @@ std::string amount_text(std::string_view text, int width);
 std::string amount_text(std::int32_t value, int width);
 // Appends what amount_text gives for the value's "%d" text.
 void append_amount_text(std::string& out, std::int64_t value, int width);
+// The same, written at `at` with room for amount_text_capacity characters; gives the text's end.
+char* put_amount_text(char* at, std::int64_t value, int width);
 
 // The text without any blank, right-aligned to the width; a longer text is given whole.
 std::string right_alignment(std::string_view text, int width);
