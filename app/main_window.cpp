@@ -11,6 +11,7 @@
 #include "storage/save_name_dialog.h"
 #include "text/cp932.h"
 #include "text/qt_text.h"
+#include "ui/ascii_digits.h"
 #include "ui/message_box.h"
 #include "ui/session.h"
 
@@ -31,10 +32,10 @@ static void load_icon_resource() {
 namespace carloan {
 namespace {
 
-// The icon is read as the PNG it is: a reader left to detect the format would first load every
-// image format plugin installed to ask whether it reads PNG, at every start.
-QImage read_icon() {
-    QImageReader reader(QStringLiteral(":/carloan.png"), "png");
+// The icons are read as the PNGs they are: a reader left to detect the format would first load
+// every image format plugin installed to ask whether it reads PNG, at every start.
+QImage read_png(const QString& path) {
+    QImageReader reader(path, "png");
     reader.setAutoDetectImageFormat(false);
     return reader.read();
 }
@@ -124,15 +125,25 @@ main_window::main_window(session_state& session, main_window_steps steps, QWidge
       steps_(std::move(steps)) {
     ui_->setupUi(this);
     load_icon_resource();
-    setWindowIcon(QIcon(QPixmap::fromImage(read_icon())));
+    // Sizes for the title bar, the task switcher and a panel.
+    QIcon icon;
+    for (const int size : {16, 32, 48}) {
+        icon.addPixmap(QPixmap::fromImage(read_png(QStringLiteral(":/carloan-%1.png").arg(size))));
+    }
+    setWindowIcon(icon);
 
     for (const field_control& control : field_controls) {
         QLineEdit* line = ui_.get()->*control.widget;
         line->installEventFilter(this);
         if (!line->isReadOnly()) {
             line->setValidator(new cp932_validator(line));
+            accept_full_width_digits(line);
             // Typing is a notification of the form like any other: it clears the status.
             connect(line, &QLineEdit::textEdited, this, &main_window::clear_status);
+        } else {
+            // Tells an output from the input of the same name (ボーナス月返済 under the total
+            // method) when a screen reader announces it.
+            line->setAccessibleDescription(QStringLiteral("計算結果"));
         }
     }
 

@@ -1,6 +1,8 @@
 #include "cli/quote_tool.h"
 
 #include "cli/quote_json.h"
+#include "schedule/schedule_csv.h"
+#include "schedule/schedule_page.h"
 #include "text/cp932.h"
 
 #include <array>
@@ -104,6 +106,13 @@ const std::array option_rows{
                set_first_bonus},
     option_row{"--bonus-months", "M1,M2", "the two bonus months of the year", nullptr,
                set_bonus_months},
+    option_row{"--csv", "",
+               "with --schedule: write only the schedule, as CSV (UTF-8 with a byte-order mark)",
+               nullptr,
+               [](tool_options& o, std::string_view) -> option_error {
+                   o.csv = true;
+                   return std::nullopt;
+               }},
     option_row{"--json", "", "print the quote as one JSON object", nullptr,
                [](tool_options& o, std::string_view) -> option_error {
                    o.json = true;
@@ -209,6 +218,9 @@ std::variant<tool_options, std::string> parse_options(std::span<const std::strin
     if (options.schedule_bonus_given && !options.schedule) {
         return std::string("--first-bonus and --bonus-months go with --schedule");
     }
+    if (options.csv && (!options.schedule || options.json)) {
+        return std::string("--csv goes with --schedule and not with --json");
+    }
     if (options.batch && options.quote_given) {
         return std::string("--batch takes its quotes from standard input, not from options");
     }
@@ -308,7 +320,13 @@ int run_tool(std::span<const std::string_view> args, std::istream& in, std::ostr
     }
 
     std::string text;
-    if (options.json) {
+    if (options.csv) {
+        if (!outcome.result) {
+            err << outcome.message << '\n';
+        } else if (schedule->message.empty()) {
+            text = schedule_csv(payment_rows(schedule->rows));
+        }
+    } else if (options.json) {
         append_outcome_json(text, outcome);
         if (schedule) {
             add_schedule_json(text, *schedule);
