@@ -218,6 +218,37 @@ int digit_count(std::uint64_t magnitude) {
 // straight from the value, a group of three at a time. The result is what the text form gives
 // for the value's "%d" text: a comma before the last 3, 6 and 9 digits only, the same capacity.
 char* put_amount_text(char* at, std::int64_t value, int width) {
+    // Most amounts: no sign, at most nine digits, at most two commas, blanks within 16.
+    if (value >= 0 && value < 1000000000 && width <= 16) {
+        auto magnitude = static_cast<std::uint32_t>(value);
+        const int digits = magnitude < 1000      ? (magnitude < 10    ? 1
+                                                    : magnitude < 100 ? 2
+                                                                      : 3)
+                           : magnitude < 1000000 ? (magnitude < 10000    ? 4
+                                                    : magnitude < 100000 ? 5
+                                                                         : 6)
+                                                 : (magnitude < 10000000    ? 7
+                                                    : magnitude < 100000000 ? 8
+                                                                            : 9);
+        const int commas = (digits - 1) / 3;
+        const int length = digits + commas;
+        std::memcpy(at, "                ", 16);
+        char* const end = at + std::max(width, length);
+        char* from_end = end;
+        for (int group = 0; group < commas; ++group) {
+            from_end = put_group(from_end, magnitude % 1000);
+            *--from_end = ',';
+            magnitude /= 1000;
+        }
+        if (magnitude >= 100) {
+            put_group(from_end, magnitude);
+        } else if (magnitude >= 10) {
+            put_pair(from_end, magnitude);
+        } else {
+            from_end[-1] = static_cast<char>('0' + magnitude);
+        }
+        return end;
+    }
     const bool negative = value < 0;
     auto magnitude = static_cast<std::uint64_t>(value);
     if (negative) {
