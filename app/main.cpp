@@ -1,13 +1,20 @@
 // The desktop program: loads the branch settings, runs the main window until the clerk ends it,
-// and ends with 0. The command line is not read.
+// and ends with 0. Of the command line only --help, --version and the PDF options for scripts
+// (app/pdf_command.h) are read.
 
+#include "app/command_line.h"
 #include "app/main_window.h"
+#include "app/pdf_command.h"
 #include "storage/branch_settings_file.h"
+#include "ui/field_style.h"
 #include "ui/session.h"
 
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
+
+#include <cstddef>
+#include <iostream>
 
 namespace {
 
@@ -28,10 +35,20 @@ void prefer_japanese_font() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    // The command line is ignored, Qt's own options (-style, -reverse, ...) included.
+    if (const auto status = carloan::answer_information_request(
+            {argv, static_cast<std::size_t>(argc)}, std::cout)) {
+        return *status;
+    }
+    if (carloan::asks_for_pdf(carloan::program_arguments(argc, argv))) {
+        return carloan::run_pdf_command_line(argc, argv);
+    }
+    // Anything else is ignored, Qt's own options (-style, -reverse, ...) included.
     int program_name_only = argc > 0 ? 1 : 0;
     QApplication application(program_name_only, argv);
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("carloan"));
     prefer_japanese_font();
+    carloan::use_field_style();
     carloan::session_state session;
     carloan::load_branch_settings(session.settings);
     carloan::main_window window(session);

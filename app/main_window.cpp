@@ -12,6 +12,7 @@
 #include "storage/save_name_dialog.h"
 #include "text/cp932.h"
 #include "text/qt_text.h"
+#include "ui/ascii_digits.h"
 #include "ui/message_box.h"
 #include "ui/session.h"
 
@@ -117,16 +118,26 @@ main_window::main_window(session_state& session, main_window_steps steps, QWidge
       steps_(std::move(steps)) {
     ui_->setupUi(this);
     load_icon_resource();
-    // Naming the format spares probing every image reader at start-up.
-    setWindowIcon(QIcon(QPixmap(QStringLiteral(":/carloan.png"), "PNG")));
+    // Sizes for the title bar, the task switcher and a panel; naming the format spares probing
+    // every image reader at start-up.
+    QIcon icon;
+    for (const int size : {16, 32, 48}) {
+        icon.addPixmap(QPixmap(QStringLiteral(":/carloan-%1.png").arg(size), "PNG"));
+    }
+    setWindowIcon(icon);
 
     for (const field_control& control : field_controls) {
         QLineEdit* line = ui_.get()->*control.widget;
         line->installEventFilter(this);
         if (!line->isReadOnly()) {
             line->setValidator(new cp932_validator(line));
+            accept_full_width_digits(line);
             // Typing is a notification of the form like any other: it clears the status.
             connect(line, &QLineEdit::textEdited, this, &main_window::clear_status);
+        } else {
+            // Tells an output from the input of the same name (ボーナス月返済 under the total
+            // method) when a screen reader announces it.
+            line->setAccessibleDescription(QStringLiteral("計算結果"));
         }
     }
 

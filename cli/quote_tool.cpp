@@ -2,6 +2,8 @@
 
 #include "cli/compare_output.h"
 #include "cli/quote_json.h"
+#include "schedule/schedule_csv.h"
+#include "schedule/schedule_page.h"
 #include "text/cp932.h"
 
 #include <array>
@@ -148,6 +150,13 @@ const std::array option_rows{
                "the largest balance, or the fewest payments, whose later payment is within "
                "--budget",
                nullptr, set_solve},
+    option_row{"--csv", "",
+               "with --schedule: write only the schedule, as CSV (UTF-8 with a byte-order mark)",
+               nullptr,
+               [](tool_options& o, std::string_view) -> option_error {
+                   o.csv = true;
+                   return std::nullopt;
+               }},
     option_row{"--json", "", "print the quote as one JSON object", nullptr,
                [](tool_options& o, std::string_view) -> option_error {
                    o.json = true;
@@ -255,6 +264,9 @@ std::variant<tool_options, std::string> parse_options(std::span<const std::strin
     }
     if (option_error problem = check_plan_options(options)) {
         return std::move(*problem);
+    }
+    if (options.csv && (!options.schedule || options.json)) {
+        return std::string("--csv goes with --schedule and not with --json");
     }
     if (options.batch && options.quote_given) {
         return std::string("--batch takes its quotes from standard input, not from options");
@@ -365,7 +377,13 @@ int run_tool(std::span<const std::string_view> args, std::istream& in, std::ostr
     }
 
     std::string text;
-    if (options.json) {
+    if (options.csv) {
+        if (!outcome.result) {
+            err << outcome.message << '\n';
+        } else if (schedule->message.empty()) {
+            text = schedule_csv(payment_rows(schedule->rows));
+        }
+    } else if (options.json) {
         append_outcome_json(text, outcome);
         if (schedule) {
             add_schedule_json(text, *schedule);

@@ -23,6 +23,7 @@ struct tool_options {
     bool help = false;
     bool schedule = false;              // --schedule: list the quote month by month
     bool schedule_bonus_given = false;  // --first-bonus or --bonus-months
+    bool csv = false;                   // --csv: the schedule as CSV instead of the listing
     schedule_entries schedule_texts;    // UTF-8, as typed
 
     // Plans instead of the single quote (cli/compare_output.h); UTF-8, as typed.

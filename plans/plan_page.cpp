@@ -1,7 +1,5 @@
 #include "plans/plan_page.h"
 
-#include "text/cp932.h"
-
 #include <algorithm>
 #include <cstdio>
 
@@ -10,14 +8,9 @@ namespace {
 
 constexpr int label_x = 200;
 constexpr int first_cell_x = 1100;
-constexpr int half_width_dots = 54;  // a single-byte character of the 13-point face
 constexpr int cell_bytes = 14;
 constexpr int cell_pitch = (cell_bytes + 1) * half_width_dots;
 constexpr int first_table_line = 10;
-
-std::string cp932(std::string_view utf8) {
-    return utf8_to_cp932(utf8).value_or(std::string{});
-}
 
 int line(std::size_t n) {
     return line_pitch * static_cast<int>(n);
@@ -44,9 +37,9 @@ std::vector<page_string> plan_comparison_page(std::span<const plan_row> rows,
                                               std::string_view branch_name, const local_time& now) {
     std::vector<page_string> page;
     page.push_back({3200, line(4), date_line(now)});
-    page.push_back({1760, line(5), cp932(plan_page_title)});
+    page.push_back({1760, line(5), page_text(plan_page_title)});
     if (!customer_name.empty()) {
-        page.push_back({label_x, line(6), std::string(customer_name) + cp932(" 様")});
+        page.push_back({label_x, line(6), std::string(customer_name) + page_text(" 様")});
     }
     page.push_back({2700, line(8), right_justified(branch_name)});
 

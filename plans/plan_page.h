@@ -4,7 +4,7 @@
 // that the estimate's drawing draws it on any device.
 
 #include "plans/plan_comparison.h"
-#include "print/estimate_page.h"
+#include "print/page_strings.h"
 
 #include <span>
 #include <string_view>

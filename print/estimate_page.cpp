@@ -13,19 +13,12 @@ namespace {
 constexpr int label_x = 500;
 constexpr int value_x = 1900;
 
-// The page's fixed texts are written here in UTF-8; the page itself is code page 932.
 std::string cp932(std::string_view utf8) {
-    return utf8_to_cp932(utf8).value_or(std::string{});
+    return page_text(utf8);
 }
 
 std::string slot_text(std::span<const char> slot) {
     return read_slot(slot);
-}
-
-std::string padded_number(const char* pattern, int value) {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, pattern, value);
-    return buffer;
 }
 
 // "%30s": blanks in front up to 30 bytes, blanks inside the text kept, a longer text whole.
@@ -34,20 +27,6 @@ std::string right_justified(std::string text) {
         text.insert(0, value_width - text.size(), ' ');
     }
     return text;
-}
-
-std::string amount_value(std::int32_t amount) {
-    return right_alignment(amount_text(amount, amount_width) + cp932(" 円"), value_width);
-}
-
-std::string count_value(std::int32_t count) {
-    return right_alignment(amount_text(count, amount_width) + cp932(" 回"), value_width);
-}
-
-std::string installment_value(std::int32_t amount, std::int32_t count) {
-    return right_alignment(amount_text(amount, amount_width) + cp932(" 円 × ") +
-                               padded_number("%3d", count) + cp932(" 回"),
-                           value_width);
 }
 
 // The rate as typed, without a comma ever being inserted.
@@ -100,9 +79,7 @@ std::vector<page_string> estimate_page(const quote_record& record, const branch_
     page.push_back({label_x, line(21 + shift), cp932("    第２回目以降       ")});
     page.push_back(
         {value_x, line(21 + shift), installment_value(record.later_payment, record.later_count)});
-    page.push_back(
-        {label_x, line(22 + shift),
-         bonus_method == 1 ? cp932("    ボーナス月返済金額 ") : cp932("    ボーナス月加算金額 ")});
+    page.push_back({label_x, line(22 + shift), bonus_row_label(bonus_method)});
     page.push_back(
         {value_x, line(22 + shift), installment_value(record.bonus_payment, record.bonus_count)});
 

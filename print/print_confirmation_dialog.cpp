@@ -3,9 +3,11 @@
 #include "ui/dialog_placement.h"
 #include "ui/input_method.h"
 
+#include "print/print_estimate.h"
 #include "storage/branch_settings_dialog.h"
 #include "text/cp932.h"
 #include "text/qt_text.h"
+#include "ui/file_dialog.h"
 #include "ui/message_box.h"
 #include "ui/session.h"
 #include "ui_print_confirmation_dialog.h"
@@ -59,13 +61,15 @@ print_confirmation_dialog::print_confirmation_dialog(QWidget* main_window, sessi
 
     connect(ui_->ok_button, &QPushButton::clicked, this, &print_confirmation_dialog::confirm);
     connect(ui_->cancel_button, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ui_->preview_button, &QPushButton::clicked, this, &print_confirmation_dialog::preview);
+    connect(ui_->pdf_button, &QPushButton::clicked, this, &print_confirmation_dialog::save_pdf);
     connect(ui_->branch_settings_button, &QPushButton::clicked, this,
             [this] { run_branch_settings_dialog(this, session_); });
 }
 
 print_confirmation_dialog::~print_confirmation_dialog() = default;
 
-void print_confirmation_dialog::confirm() {
+bool print_confirmation_dialog::store_confirmed() {
     quote_record& record = session_.record;
     // Stored even when refused, so a refused OK leaves the name empty.
     const std::string name = field_cp932(ui_->customer_name->text(), customer_name_limit);
@@ -73,7 +77,7 @@ void print_confirmation_dialog::confirm() {
     if (name.empty()) {
         show_message(this, caption_tavri, QStringLiteral("お客様名が未入力です"));
         ui_->customer_name->setFocus();
-        return;
+        return false;
     }
     if (main_window_ != nullptr) {
         main_window_->setWindowTitle(from_cp932(name) + QStringLiteral(".car"));
@@ -83,7 +87,32 @@ void print_confirmation_dialog::confirm() {
     write_slot(record.remark_3, field_cp932(ui_->remark_3->text(), remark_limit));
     write_slot(record.remark_4, field_cp932(ui_->remark_4->text(), remark_limit));
     record.show_rate = ui_->show_rate->isChecked() ? 1 : 0;
-    accept();
+    return true;
+}
+
+void print_confirmation_dialog::confirm() {
+    if (store_confirmed()) {
+        accept();
+    }
+}
+
+void print_confirmation_dialog::preview() {
+    if (store_confirmed()) {
+        preview_estimate(this, session_);
+    }
+}
+
+void print_confirmation_dialog::save_pdf() {
+    if (!store_confirmed()) {
+        return;
+    }
+    const QString name = from_cp932(read_slot(session_.record.customer_name));
+    const QString path =
+        ask_save_file_name(this, QStringLiteral("PDF保存"),
+                           proposed_file_path(name, estimate_document_name, pdf_file), pdf_file);
+    if (!path.isEmpty() && !write_estimate_pdf(path, session_, print_time())) {
+        show_message(this, caption_tavri, QStringLiteral("PDFの保存に失敗しました"));
+    }
 }
 
 bool run_print_confirmation_dialog(QWidget* main_window, session_state& session) {

@@ -1,7 +1,9 @@
 #pragma once
 // The print confirmation dialog: customer name, remarks and the rate choice before printing. It
 // proposes the customer name from the main window's title and writes what is confirmed into the
-// session's quote record; it does not print.
+// session's quote record. It does not print: OK leaves that to the caller. プレビュー and
+// PDF保存... confirm the same way as OK, then show the estimate or save it, and keep the dialog
+// open.
 
 #include <QDialog>
 
@@ -43,7 +45,11 @@ class print_confirmation_dialog : public QDialog {
     ~print_confirmation_dialog() override;
 
   private:
+    // Stores the fields as OK does; false, with the message shown, when the name is empty.
+    bool store_confirmed();
     void confirm();
+    void preview();
+    void save_pdf();
 
     std::unique_ptr<Ui::print_confirmation_dialog> ui_;
     QWidget* main_window_;

@@ -1,83 +1,28 @@
 #include "print/print_estimate.h"
 
-#include "print/estimate_drawing.h"
-#include "ui/message_box.h"
 #include "ui/session.h"
-
-#include <QDateTime>
-#include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
-
-#include <utility>
 
 namespace carloan {
 namespace {
 
-print_platform& current_platform() {
-    static print_platform platform = system_print_platform();
-    return platform;
-}
-
-local_time system_local_time() {
-    const QDateTime now = QDateTime::currentDateTime();
-    const QDate date = now.date();
-    const QTime time = now.time();
-    return {date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second()};
-}
-
-QString system_default_printer_name() {
-    return QPrinterInfo::defaultPrinterName();
-}
-
-std::unique_ptr<QPrinter> open_system_printer(const QString& name) {
-    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
-    if (info.isNull()) {
-        return nullptr;
-    }
-    auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-    if (!printer->isValid()) {
-        return nullptr;
-    }
-    return printer;
+page_drawing estimate_drawing(const session_state& session, const local_time& now) {
+    return drawing_of(
+        {estimate_page(session.record, session.settings, session.flags.bonus_method, now)});
 }
 
 }  // namespace
 
-print_platform system_print_platform() {
-    return {system_local_time, system_default_printer_name, open_system_printer};
-}
-
-void set_print_platform(print_platform platform) {
-    current_platform() = std::move(platform);
-}
-
 void print_estimate(QWidget* owner, const session_state& session) {
-    const print_platform& platform = current_platform();
     // The moment printed is the moment asked, before the printer is contacted.
-    const local_time now = platform.local_clock();
+    print_pages(owner, estimate_document_name, 1, estimate_drawing(session, print_time()));
+}
 
-    const QString name = platform.default_printer_name();
-    if (name.isEmpty()) {
-        show_message(owner, QString(), QStringLiteral("プリンタ名の取得に失敗しました"));
-        return;
-    }
-    const std::unique_ptr<QPrinter> printer = platform.open_printer(name);
-    if (!printer) {
-        show_message(owner, QString(), QStringLiteral("プリンタの初期化に失敗しました"));
-        return;
-    }
-    printer->setResolution(page_dots_per_inch);
-    printer->setDocName(estimate_document_name);
+void preview_estimate(QWidget* parent, const session_state& session) {
+    preview_pages(parent, estimate_document_name, 1, estimate_drawing(session, print_time()));
+}
 
-    QPainter painter;
-    if (!painter.begin(printer.get())) {
-        show_message(owner, QStringLiteral("Quillane"), QStringLiteral("StartDocに失敗しました"));
-        return;
-    }
-    draw_estimate(painter,
-                  estimate_page(session.record, session.settings, session.flags.bonus_method, now));
-    painter.end();
+bool write_estimate_pdf(const QString& path, const session_state& session, const local_time& now) {
+    return write_pdf(path, estimate_document_name, 1, estimate_drawing(session, now));
 }
 
 }  // namespace carloan

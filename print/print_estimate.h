@@ -1,36 +1,26 @@
 #pragma once
-// Prints the one-page estimate on the default printer, or shows why it could not.
+// The one-page estimate on the default printer, in the print preview and as a PDF file, drawn
+// from the session's quote record, branch settings and current bonus method.
 
 #include "print/estimate_page.h"
+#include "print/print_pages.h"
 
 #include <QString>
 
-#include <functional>
-#include <memory>
-
-class QPrinter;
 class QWidget;
 
 namespace carloan {
 
 struct session_state;
 
-// What printing asks of the machine, each replaceable so that tests need no printer and no clock.
-struct print_platform {
-    std::function<local_time()> local_clock;
-    // The default printer's name; empty when there is none.
-    std::function<QString()> default_printer_name;
-    // A printer on `name` with its default settings, or nothing when it cannot be opened.
-    std::function<std::unique_ptr<QPrinter>(const QString& name)> open_printer;
-};
-
-print_platform system_print_platform();
-
-// Replaces the platform for every later print (tests); system_print_platform() restores it.
-void set_print_platform(print_platform platform);
-
 inline const QString estimate_document_name = QStringLiteral("オートローンお見積書");
 
+// Prints the estimate, or shows why it could not.
 void print_estimate(QWidget* owner, const session_state& session);
+
+void preview_estimate(QWidget* parent, const session_state& session);
+
+// False when the file could not be written; nothing is shown.
+bool write_estimate_pdf(const QString& path, const session_state& session, const local_time& now);
 
 }  // namespace carloan

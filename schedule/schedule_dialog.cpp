@@ -1,6 +1,11 @@
 #include "schedule/schedule_dialog.h"
 
+#include "schedule/schedule_csv.h"
+#include "schedule/schedule_printout.h"
+#include "storage/atomic_file.h"
+#include "text/cp932.h"
 #include "text/qt_text.h"
+#include "ui/ascii_digits.h"
 #include "ui/dialog_placement.h"
 #include "ui/message_box.h"
 #include "ui/session.h"
@@ -50,9 +55,16 @@ schedule_dialog::schedule_dialog(session_state& session, QWidget* parent)
     ui_->schedule_list->setFont(fixed_pitch_font());
     align_captions();
     show_record();
+    for (QLineEdit* field : {ui_->start_year, ui_->start_month, ui_->first_bonus_year,
+                             ui_->first_bonus_month, ui_->bonus_month_1, ui_->bonus_month_2}) {
+        accept_full_width_digits(field);
+    }
 
     connect(ui_->expand_button, &QPushButton::clicked, this, &schedule_dialog::expand_schedule);
     connect(ui_->close_button, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ui_->print_button, &QPushButton::clicked, this, &schedule_dialog::print_listed);
+    connect(ui_->pdf_button, &QPushButton::clicked, this, &schedule_dialog::save_pdf);
+    connect(ui_->csv_button, &QPushButton::clicked, this, &schedule_dialog::save_csv);
 }
 
 schedule_dialog::~schedule_dialog() = default;
@@ -115,6 +127,41 @@ void schedule_dialog::expand_schedule() {
         return;
     }
     set_lines(result.lines);
+    const std::span<const schedule_row> payments = payment_rows(result.rows);
+    listed_.assign(payments.begin(), payments.end());
+    for (QPushButton* button : {ui_->print_button, ui_->pdf_button, ui_->csv_button}) {
+        button->setEnabled(true);
+    }
+}
+
+void schedule_dialog::print_listed() {
+    print_schedule(this, session_.record, listed_);
+}
+
+QString schedule_dialog::ask_file_name(const QString& caption, const file_kind& kind) {
+    const QString customer = from_cp932(read_slot(session_.record.customer_name));
+    const QString name =
+        customer.isEmpty() ? schedule_document_name : customer + u'_' + schedule_document_name;
+    return ask_save_file_name(this, caption, proposed_file_path(name, schedule_document_name, kind),
+                              kind);
+}
+
+void schedule_dialog::save_pdf() {
+    const QString path = ask_file_name(QStringLiteral("PDF保存"), pdf_file);
+    if (!path.isEmpty() && !write_schedule_pdf(path, session_.record, listed_, print_time())) {
+        show_message(this, caption_tavri, QStringLiteral("PDFの保存に失敗しました"));
+    }
+}
+
+void schedule_dialog::save_csv() {
+    const QString path = ask_file_name(QStringLiteral("CSV保存"), csv_file);
+    if (path.isEmpty()) {
+        return;
+    }
+    const std::string csv = schedule_csv(listed_);
+    if (!write_file_atomically(std::filesystem::path(path.toStdU16String()), csv)) {
+        show_message(this, caption_tavri, QStringLiteral("CSVの保存に失敗しました"));
+    }
 }
 
 void run_schedule_dialog(QWidget* parent, session_state& session) {

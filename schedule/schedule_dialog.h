@@ -1,9 +1,11 @@
 #pragma once
 // The repayment schedule dialog, opened by 明細 after the calculation: the clerk enters when
 // repayment starts and when bonuses fall, and 展開 lists the quote month by month. It moves texts
-// between its fields and the expansion; the expansion itself lives in schedule/expand.h.
+// between its fields and the expansion; the expansion itself lives in schedule/expand.h. What is
+// listed can be printed, saved as a PDF and saved as a CSV file.
 
 #include "schedule/expand.h"
+#include "ui/file_dialog.h"
 
 #include <QDialog>
 
@@ -41,9 +43,15 @@ class schedule_dialog : public QDialog {
   private:
     void show_record();
     void align_captions();
+    void print_listed();
+    void save_pdf();
+    void save_csv();
+    QString ask_file_name(const QString& caption, const file_kind& kind);
 
     std::unique_ptr<Ui::schedule_dialog> ui_;
     session_state& session_;
+    // The payments the list shows; a later expansion that ends with a message leaves them.
+    std::vector<schedule_row> listed_;
 };
 
 void run_schedule_dialog(QWidget* parent, session_state& session);

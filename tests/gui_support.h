@@ -1,6 +1,7 @@
 #pragma once
 // Small tools for driving the real windows in headless tests.
 
+#include "ui/file_dialog.h"
 #include "ui/message_box.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,8 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStringList>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 
@@ -91,5 +94,35 @@ inline void when_modal(std::function<void(QWidget*)> act, int timeout_ms = 5000)
     };
     QTimer::singleShot(0, *poll);
 }
+
+// Fails the test on a save dialog that no test answers, instead of waiting for a click.
+inline void refuse_save_dialogs() {
+    set_save_file_hook([](QWidget*, const QString& caption, const QString&) {
+        ADD_FAILURE() << "unexpected save dialog " << caption.toStdString();
+        return QString();
+    });
+}
+
+// Answers every save dialog while it lives with `name` in a folder of its own (an empty name
+// cancels), and remembers the paths proposed.
+class save_file_answer {
+  public:
+    explicit save_file_answer(const QString& name) {
+        if (!name.isEmpty()) {
+            path = folder.filePath(name);
+        }
+        set_save_file_hook([this](QWidget*, const QString&, const QString& proposed_path) {
+            proposed.push_back(proposed_path);
+            return path;
+        });
+    }
+    ~save_file_answer() { refuse_save_dialogs(); }
+    save_file_answer(const save_file_answer&) = delete;
+    save_file_answer& operator=(const save_file_answer&) = delete;
+
+    QTemporaryDir folder;
+    QString path;
+    QStringList proposed;
+};
 
 }  // namespace carloan::testing

@@ -1,6 +1,7 @@
 // Entry point of the headless GUI tests: one QApplication on the offscreen platform, and any
-// message box that no test expects fails the test instead of waiting for a click.
+// message box or save dialog that no test expects fails the test instead of waiting for a click.
 
+#include "gui_support.h"
 #include "ui/message_box.h"
 
 #include <gtest/gtest.h>
@@ -16,5 +17,6 @@ int main(int argc, char** argv) {
         ADD_FAILURE() << "unexpected message box [" << caption.toStdString()
                       << "]: " << text.toStdString();
     });
+    carloan::testing::refuse_save_dialogs();
     return RUN_ALL_TESTS();
 }

@@ -19,7 +19,9 @@ void show_message(QWidget* parent, const QString& caption, const QString& text) 
         hook(parent, caption, text);
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, parent);
+    // The platform fills an empty title with the program's name; a lone blank shows as nothing.
+    const QString title = caption.isEmpty() ? QStringLiteral(" ") : caption;
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
     box.exec();
 }
 

@@ -163,6 +163,8 @@ TEST_F(main_window_test, every_field_answers_to_its_control_number_and_name) {
         ASSERT_NE(field, nullptr) << c.control;
         EXPECT_EQ(field->accessibleName(), QString::fromUtf8(c.name)) << c.control;
         EXPECT_EQ(field->isReadOnly(), !c.input) << c.control;
+        EXPECT_EQ(field->accessibleDescription(), c.input ? QString() : QStringLiteral("計算結果"))
+            << c.control;
     }
 }
 

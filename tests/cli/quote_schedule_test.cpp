@@ -1,7 +1,8 @@
-// carloan-quote --schedule: the listing after the quote, its JSON form, and its messages.
+// carloan-quote --schedule: the listing after the quote, its JSON and CSV forms, and its messages.
 
 #include "cli/quote_json.h"
 #include "cli/quote_tool.h"
+#include "csv_reader.h"
 #include "tool_run.h"
 
 #include <gtest/gtest.h>
@@ -58,6 +59,16 @@ TEST(schedule_option, json_holds_the_rows_and_the_lines) {
     EXPECT_EQ(quote["listing"][5], "  6   2024/09         90,000     2,295,000");
 }
 
+TEST(schedule_option, csv_holds_the_rows_alone) {
+    const auto args = with(bonus_quote, {"--first-bonus", "2024/9", "--bonus-months", "9,3"});
+    const tool_run r = run(with(args, {"--csv"}));
+    EXPECT_EQ(r.status, exit_ok);
+    const auto read = testing::read_schedule_csv(r.out);
+    ASSERT_EQ(read.size(), 60u);
+    const json rows = json::parse(run(with(args, {"--json"})).out)["schedule"];
+    EXPECT_EQ(read[5], (testing::csv_payment{6, 2024, 9, 90000, 90000, rows[5]["balance"]}));
+}
+
 struct refusal_case {
     const char* name;
     std::vector<std::string_view> args;
@@ -92,6 +103,11 @@ TEST(schedule_option, says_why_it_cannot_list) {
         EXPECT_EQ(text.err, std::string(c.message) + "\n");
         EXPECT_EQ(text.out.find("\n\n"), std::string::npos);  // no listing
 
+        const tool_run as_csv = run(with(c.args, {"--csv"}));
+        EXPECT_EQ(as_csv.status, c.status);
+        EXPECT_EQ(as_csv.err, text.err);
+        EXPECT_EQ(as_csv.out, "");
+
         const tool_run as_json = run(with(c.args, {"--json"}));
         EXPECT_EQ(as_json.status, c.status);
         const json quote = json::parse(as_json.out);
@@ -107,6 +123,8 @@ TEST(schedule_option, refuses_what_it_cannot_use) {
              with(bonus_quote, {"--bonus-months", "9"}),
              {"--rate", "9.9", "--payments", "36", "--balance", "1", "--first-bonus", "2024/9"},
              {"--batch", "--schedule", "2024/5"},
+             {"--rate", "9.9", "--payments", "36", "--balance", "1", "--csv"},
+             with(bonus_quote, {"--csv", "--json"}),
          }) {
         const tool_run r = run(args);
         EXPECT_EQ(r.status, exit_failure) << args.back();

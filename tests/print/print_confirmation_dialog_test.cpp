@@ -1,6 +1,8 @@
 #include "print/print_confirmation_dialog.h"
 
 #include "gui_support.h"
+#include "pdf_words.h"
+#include "print/print_pages.h"
 #include "text/cp932.h"
 #include "text/qt_text.h"
 #include "ui/session.h"
@@ -10,8 +12,11 @@
 #include <QCheckBox>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <string>
@@ -22,6 +27,7 @@ namespace {
 using testing::button_labelled;
 using testing::by_accessible_name;
 using testing::message_recorder;
+using testing::save_file_answer;
 using testing::when_modal;
 
 template <std::size_t size>
@@ -45,6 +51,7 @@ class print_confirmation_test : public ::testing::Test {
         put(session.record.remark_4, "四行目");
         session.record.show_rate = 1;
     }
+    ~print_confirmation_test() override { set_print_platform(system_print_platform()); }
 
     QWidget main_window;
     session_state session;
@@ -201,6 +208,60 @@ TEST_F(print_confirmation_test, cancel_keeps_only_the_proposed_name) {
         EXPECT_EQ(text_of(session.record.remark_1), "前の備考") << r.how;
         EXPECT_EQ(session.record.show_rate, 1) << r.how;
         EXPECT_EQ(main_window.windowTitle(), "ABC.car") << r.how;
+    }
+}
+
+// Both first confirm as OK does, and keep the dialog open; a PDF that cannot be written says so.
+TEST_F(print_confirmation_test, preview_and_pdf_confirm_as_ok_does_and_keep_the_dialog_open) {
+    // No printer: the preview lays the page out for A4.
+    print_platform no_printer = system_print_platform();
+    no_printer.default_printer_name = [] { return QString(); };
+    set_print_platform(no_printer);
+    for (const QString button : {"プレビュー", "PDF保存..."}) {
+        SCOPED_TRACE(button.toStdString());
+        save_file_answer answer("estimate.pdf");
+        message_recorder recorder;
+        main_window.setWindowTitle("ABC.car");
+        print_confirmation_dialog dialog(&main_window, session);
+        dialog.show();
+        by_accessible_name(&dialog, "お客様名")->clear();
+        button_labelled(&dialog, button)->click();
+        ASSERT_EQ(recorder.messages.size(), 1u);
+        EXPECT_EQ(recorder.messages[0].text, "お客様名が未入力です");
+        EXPECT_TRUE(answer.proposed.isEmpty());
+        EXPECT_EQ(main_window.windowTitle(), "ABC.car");
+
+        by_accessible_name(&dialog, "お客様名")->setText("XYZ");
+        by_accessible_name(&dialog, "備考２")->setText("確認済み");
+        int previewed_pages = -1;
+        if (button == "プレビュー") {
+            when_modal([&previewed_pages](QWidget* preview) {
+                EXPECT_NE(qobject_cast<QPrintPreviewDialog*>(preview), nullptr);
+                previewed_pages = preview->findChild<QPrintPreviewWidget*>()->pageCount();
+                preview->close();
+            });
+        }
+        button_labelled(&dialog, button)->click();
+
+        EXPECT_EQ(recorder.messages.size(), 1u);
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(main_window.windowTitle(), "XYZ.car");
+        EXPECT_EQ(text_of(session.record.remark_2), "確認済み");
+        if (button == "プレビュー") {
+            EXPECT_EQ(previewed_pages, 1);
+        } else {
+            const QString documents =
+                QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+            EXPECT_EQ(answer.proposed, QStringList{QDir(documents).filePath("XYZ.pdf")});
+            EXPECT_EQ(testing::pdf_info(answer.path, "Pages"), "1");
+
+            save_file_answer unwritable("missing/estimate.pdf");
+            button_labelled(&dialog, button)->click();
+            ASSERT_EQ(recorder.messages.size(), 2u);
+            EXPECT_EQ(recorder.messages[1].caption, "Tavri");
+            EXPECT_EQ(recorder.messages[1].text, "PDFの保存に失敗しました");
+            EXPECT_TRUE(QDir(unwritable.folder.path()).isEmpty());
+        }
     }
 }
 

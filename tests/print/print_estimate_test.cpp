@@ -2,7 +2,7 @@
 
 #include "gui_support.h"
 #include "pdf_words.h"
-#include "print/estimate_drawing.h"
+#include "print/page_drawing.h"
 #include "text/cp932.h"
 #include "text/qt_text.h"
 #include "ui/session.h"
@@ -15,7 +15,6 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
-#include <cmath>
 #include <memory>
 
 namespace carloan {
@@ -27,8 +26,6 @@ using testing::pdf_word;
 using testing::pdf_words;
 
 constexpr local_time fixed_time{1999, 4, 1, 9, 5, 7};
-constexpr double points_per_dot = 72.0 / page_dots_per_inch;
-constexpr int half_width_dots = 54;  // a single-byte character of the 108-dot font
 
 template <std::size_t size>
 void put(char (&slot)[size], const char* utf8) {
@@ -149,54 +146,62 @@ void render_to_pdf(const std::vector<page_string>& page, const QString& path, in
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     QPainter painter(&writer);
-    draw_estimate(painter, page);
+    draw_page(painter, page);
 }
 
-// Every string's first word starts where its position and leading blanks put it, and its last
-// word ends where its byte count puts it: a byte is half a 108-dot character wide, so this also
-// checks that the figures' right edges line up. Poppler reports the positions within a
-// hundredth of a point; 0.25 point (2 dots) is far below the 6.48 points of one blank, so a
-// misplaced or mis-padded string cannot pass.
-TEST(draw_estimate, puts_every_string_at_its_dots_on_any_resolution) {
-    constexpr double tolerance = 0.25;
+TEST(draw_page, puts_every_string_at_its_dots_on_any_resolution) {
     const session_state session = typical_session();
     const std::vector<page_string> page =
         estimate_page(session.record, session.settings, 1, fixed_time);
     QTemporaryDir folder;
     for (const int resolution : {600, 1200, 300}) {
+        SCOPED_TRACE(resolution);
         const QString path = folder.filePath(QStringLiteral("page-%1.pdf").arg(resolution));
         render_to_pdf(page, path, resolution);
         const std::vector<pdf_word> words = pdf_words(path);
-        ASSERT_FALSE(words.empty()) << "pdftotext read nothing at " << resolution << " dpi";
-
-        for (const page_string& string : page) {
-            const std::string text = string.text;
-            const std::size_t first = text.find_first_not_of(' ');
-            if (first == std::string::npos) {
-                continue;
-            }
-            const std::size_t last = text.find_last_not_of(' ') + 1;
-            const QString line = from_cp932(text).simplified();
-            const QStringList tokens = line.split(' ');
-            const double top = string.y * points_per_dot;
-            const double left = (string.x + half_width_dots * double(first)) * points_per_dot;
-            const double right = (string.x + half_width_dots * double(last)) * points_per_dot;
-
-            bool starts = false;
-            bool ends = false;
-            for (const pdf_word& word : words) {
-                if (std::abs(word.y_min - top) > tolerance) {
-                    continue;
-                }
-                starts = starts ||
-                         (word.text == tokens.front() && std::abs(word.x_min - left) <= tolerance);
-                ends = ends ||
-                       (word.text == tokens.back() && std::abs(word.x_max - right) <= tolerance);
-            }
-            EXPECT_TRUE(starts) << resolution << " dpi, start of " << line.toStdString();
-            EXPECT_TRUE(ends) << resolution << " dpi, end of " << line.toStdString();
-        }
+        ASSERT_FALSE(words.empty()) << "pdftotext read nothing";
+        testing::expect_drawn_at(words, 0, page);
     }
+}
+
+// The file a clerk sends: one A4 page, text in an embedded face, every string where the printed
+// page puts it.
+TEST(write_estimate_pdf, writes_the_printed_page_as_selectable_text) {
+    const session_state session = typical_session();
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("山田太郎.pdf"));
+    ASSERT_TRUE(write_estimate_pdf(path, session, fixed_time));
+
+    EXPECT_EQ(pdf_info(path, "Pages"), "1");
+    EXPECT_TRUE(pdf_info(path, "Page size").endsWith("(A4)"))
+        << pdf_info(path, "Page size").toStdString();
+    EXPECT_EQ(pdf_info(path, "Title"), "オートローンお見積書");
+    const QStringList fonts =
+        testing::run_tool(QStringLiteral("pdffonts"), {path}).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(fonts.size(), 3) << "one face after the two heading lines";
+    EXPECT_TRUE(fonts[2].contains(QStringLiteral(" yes ")))
+        << "embedded: " << fonts[2].toStdString();
+    testing::expect_drawn_at(
+        pdf_words(path), 0,
+        estimate_page(session.record, session.settings, session.flags.bonus_method, fixed_time));
+}
+
+TEST(write_estimate_pdf, a_failed_write_leaves_what_was_there) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(QDir(folder.path()).mkdir("taken"));
+    struct row {
+        const char* what;
+        QString path;
+    } rows[] = {
+        {"missing folder", folder.filePath("missing/estimate.pdf")},
+        {"a folder in the way", folder.filePath("taken")},
+    };
+    for (const row& r : rows) {
+        EXPECT_FALSE(write_estimate_pdf(r.path, typical_session(), fixed_time)) << r.what;
+    }
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList{"taken"});
+    EXPECT_TRUE(QDir(folder.filePath("taken")).isEmpty());
 }
 
 }  // namespace

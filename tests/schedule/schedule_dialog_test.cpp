@@ -1,17 +1,27 @@
 #include "schedule/schedule_dialog.h"
 
 #include "app/main_window.h"
+#include "csv_reader.h"
 #include "gui_support.h"
+#include "print/pdf_words.h"
+#include "print/print_pages.h"
+#include "text/cp932.h"
 #include "ui/session.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QFile>
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
 
 namespace carloan {
 namespace {
@@ -19,6 +29,7 @@ namespace {
 using testing::button_labelled;
 using testing::by_accessible_name;
 using testing::message_recorder;
+using testing::save_file_answer;
 using testing::when_modal;
 
 void type_into(QWidget* dialog, const QString& field_name, const QString& text) {
@@ -221,6 +232,72 @@ TEST(schedule_dialog, opens_from_the_main_window_after_the_calculation) {
     EXPECT_EQ(lines.front(), QStringLiteral("  1   2024/05         32,900     1,127,000"));
     EXPECT_EQ(lines.back(), QStringLiteral(" 36   2027/04         32,200             0"));
     EXPECT_EQ(session.record.start_year, 2024);
+}
+
+// What is listed goes out, also after a later expansion ended with a message and left the list;
+// a file that cannot be written says so.
+TEST(schedule_dialog, prints_and_saves_what_is_listed) {
+    session_state session = worked_session();
+    write_slot(session.record.customer_name, "ABC");
+    schedule_dialog dialog(session);
+    const QStringList buttons{"印刷", "PDF保存...", "CSV保存..."};
+    for (const QString& button : buttons) {
+        EXPECT_FALSE(button_labelled(&dialog, button)->isEnabled());
+    }
+    message_recorder messages;
+    press_expand(&dialog);
+    const repayment_table listed = session.table;
+    type_into(&dialog, QStringLiteral("ボーナス月１"), QStringLiteral("1"));
+    press_expand(&dialog);  // the bonus count no longer agrees
+    for (const QString& button : buttons) {
+        EXPECT_TRUE(button_labelled(&dialog, button)->isEnabled());
+    }
+
+    QTemporaryDir folder;
+    print_platform printer = system_print_platform();
+    printer.default_printer_name = [] { return QStringLiteral("office"); };
+    printer.open_printer = [&folder](const QString&) {
+        auto pdf = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        pdf->setOutputFormat(QPrinter::PdfFormat);
+        pdf->setOutputFileName(folder.filePath("printed.pdf"));
+        return pdf;
+    };
+    set_print_platform(printer);
+    QTest::mouseClick(button_labelled(&dialog, "印刷"), Qt::LeftButton);
+    set_print_platform(system_print_platform());
+
+    // The July payment with its bonus: of the listed schedule, not of the refused one.
+    const auto lists_july = [](const QString& pdf) {
+        const auto words = testing::pdf_words(pdf);
+        return std::any_of(words.begin(), words.end(),
+                           [](const testing::pdf_word& w) { return w.text == "24,000"; });
+    };
+    EXPECT_TRUE(lists_july(folder.filePath("printed.pdf")));
+    const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    for (const QString name : {"schedule.pdf", "missing/schedule.pdf"}) {
+        save_file_answer answer(name);
+        QTest::mouseClick(button_labelled(&dialog, "PDF保存..."), Qt::LeftButton);
+        EXPECT_EQ(answer.proposed, QStringList{documents.filePath("ABC_ご返済明細.pdf")});
+        EXPECT_EQ(QFile::exists(answer.path) && lists_july(answer.path), name == "schedule.pdf");
+    }
+    for (const QString name : {"schedule.csv", "missing/schedule.csv"}) {
+        save_file_answer answer(name);
+        QTest::mouseClick(button_labelled(&dialog, "CSV保存..."), Qt::LeftButton);
+        QFile file(answer.path);
+        ASSERT_EQ(file.open(QIODevice::ReadOnly), name == "schedule.csv");
+        if (file.isOpen()) {
+            const auto saved = testing::read_schedule_csv(file.readAll().toStdString());
+            ASSERT_EQ(saved.size(), 6u);
+            for (std::size_t k = 1; k <= 6; ++k) {
+                EXPECT_EQ(saved[k - 1], testing::csv_payment_of(k, listed[k]));
+            }
+        }
+    }
+
+    ASSERT_EQ(messages.messages.size(), 3u);
+    EXPECT_EQ(messages.messages[1].text, "PDFの保存に失敗しました");
+    EXPECT_EQ(messages.messages[2].text, "CSVの保存に失敗しました");
+    EXPECT_EQ(messages.messages[2].caption, "Tavri");
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "print/estimate_drawing.h"
+#include "print/page_drawing.h"
 
 #include "text/qt_text.h"
 
@@ -7,6 +7,9 @@
 #include <QPainter>
 #include <QRectF>
 #include <QStringList>
+
+#include <memory>
+#include <utility>
 
 namespace carloan {
 namespace {
@@ -25,7 +28,7 @@ QString mincho_family() {
 
 }  // namespace
 
-QFont estimate_font() {
+QFont page_font() {
     QFont font(mincho_family());
     font.setStyleHint(QFont::Serif);
     font.setWeight(QFont::Normal);
@@ -36,12 +39,12 @@ QFont estimate_font() {
     return font;
 }
 
-void draw_estimate(QPainter& painter, const std::vector<page_string>& page) {
+void draw_page(QPainter& painter, const std::vector<page_string>& page) {
     const QPaintDevice* device = painter.device();
     painter.save();
     painter.scale(device->logicalDpiX() / double{page_dots_per_inch},
                   device->logicalDpiY() / double{page_dots_per_inch});
-    painter.setFont(estimate_font());
+    painter.setFont(page_font());
     painter.setPen(Qt::black);
     constexpr double unbounded = 1e6;
     for (const page_string& string : page) {
@@ -53,6 +56,13 @@ void draw_estimate(QPainter& painter, const std::vector<page_string>& page) {
                          from_cp932(string.text));
     }
     painter.restore();
+}
+
+page_drawing drawing_of(std::vector<std::vector<page_string>> pages) {
+    auto shared = std::make_shared<const std::vector<std::vector<page_string>>>(std::move(pages));
+    return [shared](QPainter& painter, int index) {
+        draw_page(painter, shared->at(static_cast<std::size_t>(index)));
+    };
 }
 
 }  // namespace carloan

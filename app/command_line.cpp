@@ -1,0 +1,59 @@
+#include "app/command_line.h"
+
+#include <string_view>
+
+#ifdef _WIN32
+#include <windows.h>
+
+#include <cstdio>
+#endif
+
+namespace carloan {
+namespace {
+
+constexpr std::string_view help_text =
+    "Usage: carloan [--help | --version]\n"
+    "       carloan [--estimate-pdf FILE] [--schedule-pdf FILE] --quote NAME.car\n"
+    "\n"
+    "Quotes car loans: type the terms into the quote form and read the loan fee, loan amount,\n"
+    "monthly and bonus payments; lay the quote out month by month, print an estimate, save and\n"
+    "open quotes. carloan-quote gives the same figures on the command line.\n"
+    "\n"
+    "  --help                 show this text\n"
+    "  --version              show the version\n"
+    "  --estimate-pdf FILE    write the estimate of a saved quote as a PDF, without a window\n"
+    "  --schedule-pdf FILE    write its repayment schedule as a PDF, without a window\n"
+    "  --quote NAME.car       the quote: a file of the quote folder, or a path\n";
+
+// A program built without a console writes nowhere; a user who typed the option in a console
+// expects the answer there.
+void reach_parent_console() {
+#ifdef _WIN32
+    if (AttachConsole(ATTACH_PARENT_PROCESS)) {
+        std::FILE* ignored = nullptr;
+        freopen_s(&ignored, "CONOUT$", "w", stdout);
+    }
+#endif
+}
+
+}  // namespace
+
+std::optional<int> answer_information_request(std::span<char* const> arguments, std::ostream& out) {
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
+        const std::string_view argument = arguments[i];
+        if (argument != "--help" && argument != "--version") {
+            continue;
+        }
+        reach_parent_console();
+        if (argument == "--help") {
+            out << help_text;
+        } else {
+            out << "carloan " << CARLOAN_VERSION << '\n';
+        }
+        out.flush();
+        return out ? 0 : 1;
+    }
+    return std::nullopt;
+}
+
+}  // namespace carloan

@@ -1,0 +1,179 @@
+#include "app/pdf_command.h"
+
+#include "calc/calculate.h"
+#include "print/print_estimate.h"
+#include "schedule/expand.h"
+#include "schedule/schedule_printout.h"
+#include "storage/branch_settings_file.h"
+#include "storage/quote_file.h"
+#include "storage/quote_folder.h"
+#include "storage/temporary_folder.h"
+#include "text/cp932.h"
+#include "text/qt_text.h"
+#include "ui/session.h"
+
+#include <QApplication>
+#include <QFileInfo>
+
+#include <iostream>
+
+namespace carloan {
+namespace {
+
+struct option {
+    QString name;
+    QString pdf_command::*value;
+};
+
+const option options[] = {
+    {QStringLiteral("--estimate-pdf"), &pdf_command::estimate_pdf},
+    {QStringLiteral("--schedule-pdf"), &pdf_command::schedule_pdf},
+    {QStringLiteral("--quote"), &pdf_command::quote},
+};
+
+const option* find_option(const QString& name) {
+    for (const option& candidate : options) {
+        if (candidate.name == name) {
+            return &candidate;
+        }
+    }
+    return nullptr;
+}
+
+QString option_name(const QString& argument) {
+    return argument.section(QLatin1Char('='), 0, 0);
+}
+
+std::ostream& operator<<(std::ostream& out, const QString& text) {
+    return out << text.toStdString();
+}
+
+// As 読込 leaves it: the record read whole, the inputs recalculated with the record's flags.
+bool calculate_opened(session_state& session, std::ostream& err) {
+    const quote_record& record = session.record;
+    calc_inputs inputs;
+    inputs.rate_text = read_slot(record.rate_text);
+    inputs.payment_count_text = read_slot(record.payment_count_text);
+    inputs.net_balance_text = read_slot(record.net_balance_text);
+    inputs.skip_months_text = read_slot(record.skip_months_text);
+    inputs.bonus_addition_text = read_slot(record.bonus_addition_text);
+    inputs.bonus_count_text = read_slot(record.bonus_count_text);
+    inputs.deferment_text = read_slot(record.deferment_text);
+    session.flags = {record.bonus_method, record.cycle_mode};
+    const calc_outcome outcome = calculate(inputs, session.flags);
+    if (!outcome.result) {
+        err << "carloan: " << outcome.message << '\n';
+        return false;
+    }
+    store_result(session.record, *outcome.result, session.flags);
+    return true;
+}
+
+}  // namespace
+
+QStringList program_arguments(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) {
+        arguments.push_back(QString::fromLocal8Bit(argv[i]));
+    }
+    return arguments;
+}
+
+bool asks_for_pdf(const QStringList& arguments) {
+    for (const QString& argument : arguments) {
+        if (find_option(option_name(argument)) != nullptr) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::variant<pdf_command, QString> parse_pdf_command(const QStringList& arguments) {
+    pdf_command command;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        const option* found = find_option(option_name(argument));
+        if (found == nullptr) {
+            return QStringLiteral("unknown option ") + argument;
+        }
+        QString value;
+        if (argument.contains(QLatin1Char('='))) {
+            value = argument.section(QLatin1Char('='), 1);
+        } else if (i + 1 < arguments.size()) {
+            value = arguments[++i];
+        }
+        if (value.isEmpty()) {
+            return found->name + QStringLiteral(" needs a value");
+        }
+        command.*found->value = value;
+    }
+    if (command.quote.isEmpty()) {
+        return QStringLiteral("--quote NAME.car is needed");
+    }
+    if (command.estimate_pdf.isEmpty() && command.schedule_pdf.isEmpty()) {
+        return QStringLiteral("--estimate-pdf FILE or --schedule-pdf FILE is needed");
+    }
+    return command;
+}
+
+std::filesystem::path quote_argument_path(const QString& argument,
+                                          const std::filesystem::path& quote_folder) {
+    if (QFileInfo(argument).fileName() != argument || argument.contains(QLatin1Char('\\'))) {
+        return std::filesystem::path(argument.toStdU16String());
+    }
+    // A name code page 932 cannot hold names no quote file; the open then fails on it.
+    return quote_file_path(quote_folder, to_cp932(argument).value_or(std::string{}));
+}
+
+int run_pdf_command(const pdf_command& command, const branch_settings& settings,
+                    const std::filesystem::path& quote_folder, const local_time& now,
+                    std::ostream& err) {
+    session_state session;
+    session.settings = settings;
+    const std::filesystem::path quote = quote_argument_path(command.quote, quote_folder);
+    if (!open_quote(quote, session.record)) {
+        err << "carloan: cannot read the quote file "
+            << QString::fromStdU16String(quote.u16string()) << '\n';
+        return pdf_exit_failure;
+    }
+    if (!calculate_opened(session, err)) {
+        return pdf_exit_missing_input;
+    }
+    if (!command.estimate_pdf.isEmpty() &&
+        !write_estimate_pdf(command.estimate_pdf, session, now)) {
+        err << "carloan: cannot write " << command.estimate_pdf << '\n';
+        return pdf_exit_failure;
+    }
+    if (!command.schedule_pdf.isEmpty()) {
+        // The schedule as the dialog would list it from the parameters saved with the quote.
+        const expansion schedule = expand(session.record, entries_of(session.record));
+        if (!schedule.message.empty()) {
+            err << "carloan: " << schedule.message << '\n';
+            return pdf_exit_no_schedule;
+        }
+        if (!write_schedule_pdf(command.schedule_pdf, session.record, payment_rows(schedule.rows),
+                                now)) {
+            err << "carloan: cannot write " << command.schedule_pdf << '\n';
+            return pdf_exit_failure;
+        }
+    }
+    return 0;
+}
+
+int run_pdf_command_line(int argc, char* argv[]) {
+    const auto parsed = parse_pdf_command(program_arguments(argc, argv));
+    if (const QString* problem = std::get_if<QString>(&parsed)) {
+        std::cerr << "carloan: " << *problem << '\n';
+        return pdf_exit_failure;
+    }
+    // No window is shown, so no display is needed either.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int program_name_only = argc > 0 ? 1 : 0;
+    QApplication application(program_name_only, argv);
+    branch_settings settings{};
+    load_branch_settings(settings);
+    return run_pdf_command(std::get<pdf_command>(parsed), settings, temporary_folder(),
+                           print_time(), std::cerr);
+}
+
+}  // namespace carloan

@@ -1,0 +1,35 @@
+#include "print/page_strings.h"
+
+#include "calc/amount_text.h"
+#include "text/cp932.h"
+
+#include <cstdio>
+
+namespace carloan {
+
+std::string page_text(std::string_view utf8) {
+    return utf8_to_cp932(utf8).value_or(std::string{});
+}
+
+std::string amount_value(std::int32_t amount) {
+    return right_alignment(amount_text(amount, amount_width) + page_text(" 円"), value_width);
+}
+
+std::string count_value(std::int32_t count) {
+    return right_alignment(amount_text(count, amount_width) + page_text(" 回"), value_width);
+}
+
+std::string installment_value(std::int32_t amount, std::int32_t count) {
+    char padded_count[16];
+    std::snprintf(padded_count, sizeof padded_count, "%3d", static_cast<int>(count));
+    return right_alignment(
+        amount_text(amount, amount_width) + page_text(" 円 × ") + padded_count + page_text(" 回"),
+        value_width);
+}
+
+std::string bonus_row_label(std::int32_t bonus_method) {
+    return bonus_method == 1 ? page_text("    ボーナス月返済金額 ")
+                             : page_text("    ボーナス月加算金額 ");
+}
+
+}  // namespace carloan

@@ -1,0 +1,96 @@
+// carloan --estimate-pdf / --schedule-pdf, run as a script runs it: no display, car.ini in the
+// working directory, quotes named from the quote folder or by path.
+
+#include "app/pdf_command.h"
+
+#include "print/pdf_words.h"
+#include "storage/branch_settings_file.h"
+#include "storage/quote_file.h"
+#include "text/cp932.h"
+
+#include <gtest/gtest.h>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <algorithm>
+
+namespace carloan {
+namespace {
+
+std::string sjis(const char* utf8) {
+    return utf8_to_cp932(utf8).value();
+}
+
+TEST(pdf_command, writes_what_was_asked_or_says_why_not) {
+    QTemporaryDir folder;
+    const std::filesystem::path dir(folder.path().toStdString());
+    branch_settings settings{};
+    write_slot(settings.branch_name, sjis("中央支店"));
+    ASSERT_TRUE(store_branch_settings(settings, dir / "car.ini"));
+    // 9.9 %, 36 payments, 1,000,000 yen from May 2024; then one without a rate, and one whose
+    // saved bonus months do not agree with its bonus count.
+    quote_record good{};
+    write_slot(good.rate_text, "9.9");
+    write_slot(good.payment_count_text, "36");
+    write_slot(good.net_balance_text, "1,000,000");
+    good.cycle_mode = 1;
+    good.start_year = 2024;
+    good.start_month = 5;
+    quote_record incomplete = good;
+    write_slot(incomplete.rate_text, "");
+    quote_record unlisted = good;
+    unlisted.bonus_month_1 = 7;
+    write_slot(unlisted.bonus_addition_text, "10,000");
+    write_slot(unlisted.bonus_count_text, "6");
+    ASSERT_TRUE(save_quote(dir / "good.car", good));
+    ASSERT_TRUE(save_quote(dir / "incomplete.car", incomplete));
+    ASSERT_TRUE(save_quote(dir / "unlisted.car", unlisted));
+
+    struct row {
+        QStringList arguments;
+        int status;
+        const char* message;  // on standard error
+    } rows[] = {
+        {{"--estimate-pdf", "e.pdf", "--schedule-pdf", "s.pdf", "--quote", "good.car"}, 0, ""},
+        {{"--estimate-pdf=p.pdf", "--quote=./good.car"}, 0, ""},
+        {{"--estimate-pdf", "x.pdf", "--quote", "none.car"}, pdf_exit_failure, "cannot read"},
+        {{"--estimate-pdf", "x.pdf", "--quote", "incomplete.car"},
+         pdf_exit_missing_input,
+         "実質年率が未入力です"},
+        {{"--schedule-pdf", "x.pdf", "--quote", "unlisted.car"},
+         pdf_exit_no_schedule,
+         "ボーナス回数は(3)回です。指定した回数(6)と異なります"},
+        {{"--estimate-pdf", "missing/x.pdf", "--quote", "good.car"},
+         pdf_exit_failure,
+         "cannot write"},
+        {{"--schedule-pdf=x.pdf", "--quote"}, pdf_exit_failure, "--quote needs a value"},
+        {{"--estimate-pdf=x.pdf", "--quote=good.car", "-style"}, pdf_exit_failure, "unknown"},
+    };
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        environment.remove(name);
+    }
+    environment.insert("TMPDIR", folder.path());  // the quote folder
+    for (const row& r : rows) {
+        SCOPED_TRACE(r.arguments.join(' ').toStdString());
+        QProcess program;
+        program.setWorkingDirectory(folder.path());
+        program.setProcessEnvironment(environment);
+        program.start(CARLOAN_PATH, r.arguments);
+        ASSERT_TRUE(program.waitForFinished(30000));
+        EXPECT_EQ(program.exitCode(), r.status);
+        const std::string err = program.readAllStandardError().toStdString();
+        EXPECT_EQ(err.find("carloan: ") != std::string::npos, r.status != 0) << err;
+        EXPECT_NE(err.find(r.message), std::string::npos) << err;
+    }
+
+    EXPECT_FALSE(QFile::exists(folder.filePath("x.pdf")));
+    EXPECT_EQ(testing::pdf_info(folder.filePath("s.pdf"), "Pages"), "2");
+    EXPECT_EQ(testing::pdf_info(folder.filePath("p.pdf"), "Pages"), "1");
+    const auto words = testing::pdf_words(folder.filePath("e.pdf"));
+    EXPECT_TRUE(std::any_of(words.begin(), words.end(),
+                            [](const testing::pdf_word& w) { return w.text == "中央支店"; }));
+}
+
+}  // namespace
+}  // namespace carloan
