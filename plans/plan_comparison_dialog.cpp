@@ -4,16 +4,21 @@
 #include "plans/budget_search.h"
 #include "plans/plan_page.h"
 #include "print/print_confirmation_dialog.h"
+#include "print/print_pages.h"
 #include "text/cp932.h"
 #include "text/qt_text.h"
+#include "ui/ascii_digits.h"
 #include "ui/dialog_placement.h"
 #include "ui/message_box.h"
 #include "ui/session.h"
 #include "ui_plan_comparison_dialog.h"
 
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QPushButton>
+#include <QScreen>
 #include <QStringList>
+#include <QStyle>
 #include <QTableWidget>
 
 #include <string_view>
@@ -27,6 +32,27 @@ constexpr std::string_view new_quote_title = "新規";
 
 QString utf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Item views ask for no more than a modest default size; the table asks for all its cells, as far
+// as the screen allows, and scrolls beyond that.
+void fit_to_contents(QTableWidget* table) {
+    int width = 2 * table->frameWidth() + table->verticalHeader()->sizeHint().width();
+    for (int c = 0; c < table->columnCount(); ++c) {
+        width += table->columnWidth(c);
+    }
+    int height = 2 * table->frameWidth();
+    for (int r = 0; r < table->rowCount(); ++r) {
+        height += table->rowHeight(r);
+    }
+    const int scroll_bar = table->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const QRect screen = table->screen()->availableGeometry();
+    if (width > screen.width() * 9 / 10) {
+        width = screen.width() * 9 / 10;
+        height += scroll_bar;
+    }
+    table->setMinimumWidth(width);
+    table->setFixedHeight(height);
 }
 
 // One column per entry of the rows' cells, the row labels down the side. A cell of a refused
@@ -48,6 +74,7 @@ void fill_table(QTableWidget* table, const std::vector<plan_row>& rows,
     }
     table->setVerticalHeaderLabels(labels);
     table->resizeColumnsToContents();
+    fit_to_contents(table);
 }
 
 }  // namespace
@@ -60,9 +87,10 @@ plan_comparison_dialog::plan_comparison_dialog(const session_state& session, cal
       inputs_(std::move(inputs)),
       main_window_(main_window) {
     ui_->setupUi(this);
-    move_to_screen_corner(this);
-    ui_->counts_field->setValidator(new cp932_validator(ui_->counts_field));
-    ui_->budget_field->setValidator(new cp932_validator(ui_->budget_field));
+    for (QLineEdit* field : {ui_->counts_field, ui_->budget_field}) {
+        field->setValidator(new cp932_validator(field));
+        accept_full_width_digits(field);
+    }
     ui_->counts_field->setText(utf8(default_compared_counts));
 
     connect(ui_->compare_button, &QPushButton::clicked, this, &plan_comparison_dialog::compare);
@@ -82,6 +110,7 @@ plan_comparison_dialog::plan_comparison_dialog(const session_state& session, cal
 
     compare();
     show_answer(std::nullopt, false);
+    move_to_screen_corner(this);
     ui_->counts_field->setFocus();
 }
 
@@ -116,6 +145,8 @@ void plan_comparison_dialog::show_columns() {
         }
     }
     ui_->use_count_button->setEnabled(table->selectionModel()->hasSelection());
+    // Wide enough for every column, as far as the screen allows.
+    adjustSize();
 }
 
 std::optional<std::int32_t> plan_comparison_dialog::budget() {
@@ -162,6 +193,7 @@ void plan_comparison_dialog::show_answer(const std::optional<calc_result>& answe
         }
     }
     fill_table(ui_->answer_table, rows, std::vector<QString>(answer_ ? 1 : 0));
+    adjustSize();
 }
 
 void plan_comparison_dialog::use_count() {
@@ -190,7 +222,13 @@ std::string plan_comparison_dialog::customer_name() const {
     return name == *utf8_to_cp932(new_quote_title) ? std::string() : name;
 }
 
-void plan_comparison_dialog::print() {}
+// The table as shown, through the estimate's printer path and with its messages.
+void plan_comparison_dialog::print() {
+    const std::vector<page_string> page =
+        plan_comparison_page(plan_rows(columns_, session_.flags), customer_name(),
+                             read_slot(session_.settings.branch_name), print_time());
+    print_pages(this, utf8(plan_page_title), 1, drawing_of({page}));
+}
 
 std::optional<plan_choice> run_plan_comparison_dialog(QWidget* main_window,
                                                       const session_state& session,

@@ -5,13 +5,20 @@
 
 #include "app/main_window.h"
 #include "gui_support.h"
+#include "plans/plan_page.h"
+#include "print/pdf_words.h"
+#include "print/print_pages.h"
+#include "text/cp932.h"
+#include "text/qt_text.h"
 #include "ui/session.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <string>
@@ -245,6 +252,64 @@ TEST_F(plan_dialog_test, a_missing_input_is_reported_and_opens_nothing) {
     EXPECT_EQ(opened, 0);
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].text, "支払回数が未入力です");
+}
+
+// The table as shown, on one page through the estimate's printer path: the customer named by the
+// window title (none for a new quote), the branch, every string of the page.
+TEST_F(plan_dialog_test, prints_the_table_on_one_page) {
+    QTemporaryDir folder;
+    const local_time printed{2024, 5, 1, 9, 5, 7};
+    const auto print_to = [&](const QString& printer_name, const QString& path) {
+        print_platform platform = system_print_platform();
+        platform.local_clock = [&] { return printed; };
+        platform.default_printer_name = [=] { return printer_name; };
+        platform.open_printer = [=](const QString&) {
+            auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(path);
+            return printer;
+        };
+        set_print_platform(platform);
+        in_dialog([&](QWidget* dialog) {
+            by_accessible_name(dialog, QStringLiteral("比較する返済回数"))->setText("24,36");
+            button_labelled(dialog, QStringLiteral("比較"))->click();
+            button_labelled(dialog, QStringLiteral("印刷"))->click();
+            button_labelled(dialog, QStringLiteral("閉じる"))->click();
+        });
+        set_print_platform(system_print_platform());
+    };
+    write_slot(session.settings.branch_name, *utf8_to_cp932("中央支店"));
+    fill({"9.9", "36", "1,000,000"}, {});
+    const std::int32_t counts[] = {24, 36};
+    const std::vector<plan_row> rows =
+        plan_rows(compare_plans({"9.9", "36", "1,000,000"}, {}, counts), {});
+
+    window->setWindowTitle(QStringLiteral("山田.car"));
+    const QString named = folder.filePath("named.pdf");
+    print_to(QStringLiteral("office"), named);
+    EXPECT_EQ(testing::pdf_info(named, "Pages"), "1");
+    EXPECT_EQ(testing::pdf_info(named, "Title"), "お支払いプラン比較");
+    QStringList words;
+    for (const testing::pdf_word& word : testing::pdf_words(named)) {
+        words << word.text;
+    }
+    for (const page_string& string :
+         plan_comparison_page(rows, *utf8_to_cp932("山田"), *utf8_to_cp932("中央支店"), printed)) {
+        for (const QString& token : from_cp932(string.text).simplified().split(' ')) {
+            EXPECT_TRUE(words.contains(token)) << token.toStdString();
+        }
+    }
+
+    window->setWindowTitle(QStringLiteral("新規"));
+    const QString unnamed = folder.filePath("unnamed.pdf");
+    print_to(QStringLiteral("office"), unnamed);
+    for (const testing::pdf_word& word : testing::pdf_words(unnamed)) {
+        EXPECT_NE(word.text, "新規") << "a new quote names no customer";
+    }
+
+    print_to(QString(), folder.filePath("none.pdf"));
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, "プリンタ名の取得に失敗しました");
 }
 
 }  // namespace
