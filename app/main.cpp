@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "app/pdf_command.h"
 #include "storage/branch_settings_file.h"
+#include "storage/user_folders.h"
 #include "ui/field_style.h"
 #include "ui/session.h"
 
@@ -32,6 +33,13 @@ void prefer_japanese_font() {
     QApplication::setFont(font);
 }
 
+// The settings are stored back where they were read from, or in the user's configuration folder
+// when there were none.
+void load_settings(carloan::session_state& session) {
+    session.settings_path = carloan::branch_settings_location();
+    carloan::load_branch_settings(session.settings, session.settings_path);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -50,7 +58,7 @@ int main(int argc, char* argv[]) {
     prefer_japanese_font();
     carloan::use_field_style();
     carloan::session_state session;
-    carloan::load_branch_settings(session.settings);
+    load_settings(session);
     carloan::main_window window(session);
     window.exec();
     return 0;

@@ -7,7 +7,7 @@
 #include "storage/branch_settings_file.h"
 #include "storage/quote_file.h"
 #include "storage/quote_folder.h"
-#include "storage/temporary_folder.h"
+#include "storage/user_folders.h"
 #include "text/cp932.h"
 #include "text/qt_text.h"
 #include "ui/session.h"
@@ -171,9 +171,9 @@ int run_pdf_command_line(int argc, char* argv[]) {
     int program_name_only = argc > 0 ? 1 : 0;
     QApplication application(program_name_only, argv);
     branch_settings settings{};
-    load_branch_settings(settings);
-    return run_pdf_command(std::get<pdf_command>(parsed), settings, temporary_folder(),
-                           print_time(), std::cerr);
+    load_branch_settings(settings, branch_settings_location());
+    return run_pdf_command(std::get<pdf_command>(parsed), settings, quote_folder(), print_time(),
+                           std::cerr);
 }
 
 }  // namespace carloan

@@ -3,10 +3,12 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <random>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 #ifdef _WIN32
@@ -14,13 +16,18 @@
 #include <share.h>
 #include <windows.h>
 #else
+#include <sys/file.h>
 #include <unistd.h>
 #endif
 
 namespace carloan {
 namespace {
 
+using native_string = std::filesystem::path::string_type;
+using native_view = std::basic_string_view<std::filesystem::path::value_type>;
+
 #ifdef _WIN32
+// Opened without sharing, a temporary cannot be removed by anyone while its write runs.
 int open_new(const std::filesystem::path& path) {
     int fd = -1;
     _wsopen_s(&fd, path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _SH_DENYRW,
@@ -31,7 +38,7 @@ long write_some(int fd, const char* data, std::size_t size) {
     const unsigned chunk = size > 0x40000000 ? 0x40000000u : static_cast<unsigned>(size);
     return _write(fd, data, chunk);
 }
-bool sync(int fd) {
+bool finish(int fd, const std::filesystem::path&) {
     return _commit(fd) == 0;
 }
 int close_file(int fd) {
@@ -41,21 +48,53 @@ bool replace(const std::filesystem::path& from, const std::filesystem::path& to)
     return MoveFileExW(from.c_str(), to.c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
+bool remove_if_abandoned(const std::filesystem::path& temporary) {
+    std::error_code ignored;
+    return std::filesystem::remove(temporary, ignored);
+}
 #else
+// The write holds a lock on its temporary from start to end; the lock dies with the process, so
+// a temporary that can be locked belongs to a write that will never finish.
 int open_new(const std::filesystem::path& path) {
-    return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        // A clean-up took it in the instant before the lock and removes it: use another name.
+        ::close(fd);
+        errno = EEXIST;
+        return -1;
+    }
+    return fd;
 }
 long write_some(int fd, const char* data, std::size_t size) {
     return ::write(fd, data, size);
 }
-bool sync(int fd) {
-    return ::fsync(fd) == 0;
+// A new file is private; a replaced one keeps its permissions. Set on the opened file, so the
+// umask plays no part.
+bool finish(int fd, const std::filesystem::path& target) {
+    struct stat existing {};
+    const mode_t mode = ::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)
+                            ? existing.st_mode & 07777
+                            : 0600;
+    return ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
 }
 int close_file(int fd) {
     return ::close(fd);
 }
 bool replace(const std::filesystem::path& from, const std::filesystem::path& to) {
     return std::rename(from.c_str(), to.c_str()) == 0;
+}
+bool remove_if_abandoned(const std::filesystem::path& temporary) {
+    const int fd =
+        ::open(temporary.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    struct stat info {};
+    const bool abandoned =
+        ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    const bool removed = abandoned && ::unlink(temporary.c_str()) == 0;
+    ::close(fd);
+    return removed;
 }
 #endif
 
@@ -73,21 +112,65 @@ bool write_all(int fd, std::span<const char> bytes) {
     return true;
 }
 
-// A name no other writer uses: hidden, next to the target so that the rename stays within one
-// file system.
+std::filesystem::path folder_of(const std::filesystem::path& path) {
+    return path.parent_path().empty() ? "." : path.parent_path();
+}
+
+// ".NAME.N.tmp": hidden, next to the target so that the rename stays within one file system, and
+// N random so that no other writer uses it. Drawn afresh each time: a generator's state would be
+// shared by every process forked from one that had drawn from it.
 std::filesystem::path temporary_name(const std::filesystem::path& path) {
-    static thread_local std::mt19937 random{std::random_device{}()};
     std::filesystem::path name = ".";
     name += path.filename();
-    name += "." + std::to_string(random()) + ".tmp";
+    name += "." + std::to_string(std::random_device{}()) + ".tmp";
     return path.parent_path() / name;
+}
+
+// Whether `entry` is named as a temporary of a file named `target`, or of any file when
+// `target` is empty: ".abc.car.123.tmp" is one of "abc.car", ".abc.car.12.tmp.tmp" is not.
+bool is_temporary_name(native_view entry, native_view target) {
+    constexpr std::string_view tail = ".tmp";
+    if (entry.size() < 1 + tail.size() + 2 || entry.front() != '.' ||
+        !std::equal(tail.rbegin(), tail.rend(), entry.rbegin())) {
+        return false;
+    }
+    native_view middle = entry.substr(1, entry.size() - 1 - tail.size());  // "abc.car.123"
+    const std::size_t dot = middle.find_last_of('.');
+    if (dot == native_view::npos || dot == 0 || dot + 1 == middle.size()) {
+        return false;
+    }
+    const native_view number = middle.substr(dot + 1);
+    const bool digits =
+        std::all_of(number.begin(), number.end(), [](auto c) { return c >= '0' && c <= '9'; });
+    return digits && (target.empty() || middle.substr(0, dot) == target);
+}
+
+void remove_temporaries(const std::filesystem::path& folder, native_view target,
+                        std::chrono::seconds age) {
+    const auto now = std::filesystem::file_time_type::clock::now();
+    std::error_code error;
+    // `age` zero: every abandoned temporary, however recent (or dated ahead by a skewed clock).
+    for (std::filesystem::directory_iterator it(folder.empty() ? "." : folder, error), end;
+         !error && it != end; it.increment(error)) {
+        const native_string name = it->path().filename().native();
+        if (!is_temporary_name(name, target)) {
+            continue;
+        }
+        if (age.count() > 0) {
+            std::error_code time_error;
+            const auto written = std::filesystem::last_write_time(it->path(), time_error);
+            if (time_error || now - written < age) {
+                continue;
+            }
+        }
+        remove_if_abandoned(it->path());
+    }
 }
 
 // Makes the rename itself survive a power cut; on Windows the move is written through instead.
 void sync_folder([[maybe_unused]] const std::filesystem::path& path) {
 #ifndef _WIN32
-    const std::filesystem::path folder = path.parent_path().empty() ? "." : path.parent_path();
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ::open(folder_of(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);
@@ -95,31 +178,55 @@ void sync_folder([[maybe_unused]] const std::filesystem::path& path) {
 #endif
 }
 
-}  // namespace
+enum class outcome { written, failed, temporary_lost };
 
-bool write_file_atomically(const std::filesystem::path& path, std::span<const char> bytes) {
+outcome write_through_temporary(const std::filesystem::path& path, std::span<const char> bytes) {
     std::filesystem::path temporary;
     int fd = -1;
     for (unsigned attempt = 0; attempt < 16 && fd < 0; ++attempt) {
         temporary = temporary_name(path);
         fd = open_new(temporary);
         if (fd < 0 && errno != EEXIST) {
-            return false;
+            return outcome::failed;
         }
     }
     if (fd < 0) {
-        return false;
+        return outcome::failed;
     }
-    bool written = write_all(fd, bytes) && sync(fd);
+    bool written = write_all(fd, bytes) && finish(fd, path);
     written = close_file(fd) == 0 && written;
 
     if (!written || !replace(temporary, path)) {
+        // The temporary went missing, though not with its folder: another process's clean-up
+        // took it between its creation and its lock.
         std::error_code ignored;
+        const bool lost =
+            written && errno == ENOENT && std::filesystem::exists(folder_of(temporary), ignored);
         std::filesystem::remove(temporary, ignored);
+        return lost ? outcome::temporary_lost : outcome::failed;
+    }
+    return outcome::written;
+}
+
+}  // namespace
+
+bool write_file_atomically(const std::filesystem::path& path, std::span<const char> bytes) {
+    // A clean-up of another process can take a temporary in the instant between its creation and
+    // its lock; writing once more then succeeds.
+    outcome result = outcome::temporary_lost;
+    for (int attempt = 0; attempt < 3 && result == outcome::temporary_lost; ++attempt) {
+        result = write_through_temporary(path, bytes);
+    }
+    if (result != outcome::written) {
         return false;
     }
     sync_folder(path);
+    remove_temporaries(folder_of(path), path.filename().native(), std::chrono::seconds(0));
     return true;
+}
+
+void remove_abandoned_temporaries(const std::filesystem::path& folder, std::chrono::seconds age) {
+    remove_temporaries(folder, {}, age);
 }
 
 }  // namespace carloan

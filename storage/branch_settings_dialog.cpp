@@ -141,7 +141,7 @@ void branch_settings_dialog::put_standard_lines() {
 }
 
 void run_branch_settings_dialog(QWidget* parent, session_state& session) {
-    branch_settings_dialog dialog(session, parent);
+    branch_settings_dialog dialog(session, parent, session.settings_path);
     dialog.exec();
 }
 

@@ -67,7 +67,7 @@ class branch_settings_dialog : public QDialog {
     std::filesystem::path path_;
 };
 
-// Runs the dialog modally over `parent` on "car.ini" in the working directory.
+// Runs the dialog modally over `parent` on the settings file the session was started with.
 void run_branch_settings_dialog(QWidget* parent, session_state& session);
 
 }  // namespace carloan

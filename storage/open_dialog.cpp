@@ -1,7 +1,8 @@
 #include "storage/open_dialog.h"
 
+#include "storage/atomic_file.h"
 #include "storage/quote_folder.h"
-#include "storage/temporary_folder.h"
+#include "storage/user_folders.h"
 #include "text/qt_text.h"
 #include "ui/dialog_placement.h"
 #include "ui/message_box.h"
@@ -47,6 +48,8 @@ void open_dialog::reject() {
 }
 
 void open_dialog::list_files() {
+    // Saves cut off by a crash leave hidden temporaries; an hour on, none is still being written.
+    remove_abandoned_temporaries(folder_, std::chrono::hours(1));
     QStringList names;
     for (const std::string& name : list_quote_files(folder_)) {
         names.push_back(from_cp932(name));
@@ -67,11 +70,14 @@ void open_dialog::take_selected_name() {
 std::optional<std::string> open_dialog::named_file() {
     // Read whole: saved names run to 33 bytes and listed ones longer, and each must open.
     std::string name = field_cp932(name_text(), std::string::npos);
-    if (name.empty() || leaves_quote_folder(name)) {
+    // The read ends at a NUL: what comes before it would open some other file.
+    const bool control_character = holds_control_character(name_text().toStdU16String());
+    if (name.empty() || control_character || leaves_quote_folder(name)) {
         session_.quote_name = no_quote_name;
         show_message(this, caption_tavri,
-                     name.empty() ? QStringLiteral("ファイルが選択されていません")
-                                  : QStringLiteral("ファイル名に使用できない文字が含まれています"));
+                     name.empty() && !control_character
+                         ? QStringLiteral("ファイルが選択されていません")
+                         : QStringLiteral("ファイル名に使用できない文字が含まれています"));
         return std::nullopt;
     }
     session_.quote_name = name;
@@ -96,7 +102,7 @@ void open_dialog::delete_named() {
 }
 
 void run_open_dialog(QWidget* parent, session_state& session) {
-    open_dialog dialog(parent, session, temporary_folder());
+    open_dialog dialog(parent, session, quote_folder());
     dialog.exec();
 }
 

@@ -1,8 +1,8 @@
 #include "storage/quote_file.h"
 
 #include "storage/atomic_file.h"
+#include "storage/regular_file.h"
 
-#include <fstream>
 #include <span>
 
 namespace carloan {
@@ -13,13 +13,12 @@ bool save_quote(const std::filesystem::path& path, const quote_record& record) {
 }
 
 bool open_quote(const std::filesystem::path& path, quote_record& record) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return false;
-    }
     quote_record read{};
-    file.read(reinterpret_cast<char*>(&read), sizeof read);
-    if (file.gcount() != static_cast<std::streamsize>(sizeof read)) {
+    const std::optional<regular_file_read> file =
+        read_regular_file(path, std::span(reinterpret_cast<char*>(&read), sizeof read));
+    // Every quote file is exactly one record; any other size is some other file under a quote's
+    // name (a link to a system file, say) and is not shown as a quote.
+    if (!file || file->file_size != sizeof read || file->bytes_read != sizeof read) {
         return false;
     }
     record = read;

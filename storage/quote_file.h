@@ -11,8 +11,8 @@ namespace carloan {
 // False when the file could not be written.
 bool save_quote(const std::filesystem::path& path, const quote_record& record);
 
-// Reads the first 464 bytes of the file over the record. False, with the record untouched, when
-// the file is missing, unreadable or shorter than a record.
+// Reads the file over the record. False, with the record untouched, when the file is missing or
+// unreadable, is not a regular file, or is not exactly one record long.
 bool open_quote(const std::filesystem::path& path, quote_record& record);
 
 }  // namespace carloan

@@ -106,14 +106,18 @@ bool leaves_quote_folder(std::string_view name) {
     return text == u"." || text == u".." || text.find_first_of(u"/\\") != std::u16string::npos;
 }
 
+bool holds_control_character(std::u16string_view text) {
+    return std::any_of(text.begin(), text.end(), [](char16_t c) { return c < 0x20 || c == 0x7F; });
+}
+
 bool is_portable_file_name(std::string_view name) {
     const std::u16string text = cp932_to_utf16(name);
-    if (text.empty() || leaves_quote_folder(name) || text.back() == u'.' || text.back() == u' ') {
+    if (text.empty() || leaves_quote_folder(name) || text.back() == u'.' || text.back() == u' ' ||
+        holds_control_character(text)) {
         return false;
     }
     const bool forbidden = std::any_of(text.begin(), text.end(), [](char16_t c) {
-        return c < 0x20 || c == 0x7F ||
-               std::u16string_view(u"<>:\"|?*").find(c) != std::u16string_view::npos;
+        return std::u16string_view(u"<>:\"|?*").find(c) != std::u16string_view::npos;
     });
     return !forbidden && !is_device_name(text);
 }
@@ -139,7 +143,7 @@ std::vector<std::string> list_quote_files(const std::filesystem::path& folder) {
             continue;
         }
         std::optional<std::string> name = cp932_file_name(file_name);
-        if (!name) {
+        if (!name || holds_control_character(cp932_to_utf16(*name))) {
             continue;
         }
         entries.push_back({case_folded(*name), std::move(*name)});

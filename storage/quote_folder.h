@@ -21,6 +21,10 @@ std::string with_quote_extension(std::string_view name);
 // either platform, or "." or "..".
 bool leaves_quote_folder(std::string_view name);
 
+// True when the text holds a control character, NUL included. Checked on a name as typed: the
+// bounded read that makes it a name ends at a NUL and would quietly take a shorter name.
+bool holds_control_character(std::u16string_view text);
+
 // True when both Linux and Windows can create a file of exactly this name: no separator or
 // character they forbid, no control character, no trailing dot or blank (Windows drops them),
 // not a device name such as CON or com1.car.
@@ -30,7 +34,8 @@ bool is_portable_file_name(std::string_view name);
 std::filesystem::path quote_file_path(const std::filesystem::path& folder, std::string_view name);
 
 // The names of the files in the folder that end in ".car" in any case, sorted without regard to
-// case. A name code page 932 cannot hold is left out, since no field could show or take it.
+// case, regular files only (a link counts as what it names). A name code page 932 cannot hold,
+// or one with a control character, is left out, since no field could show or take it.
 // A missing or unreadable folder gives an empty list.
 std::vector<std::string> list_quote_files(const std::filesystem::path& folder);
 

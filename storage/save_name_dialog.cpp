@@ -1,7 +1,7 @@
 #include "storage/save_name_dialog.h"
 
 #include "storage/quote_folder.h"
-#include "storage/temporary_folder.h"
+#include "storage/user_folders.h"
 #include "text/qt_text.h"
 #include "ui/dialog_placement.h"
 #include "ui/message_box.h"
@@ -58,7 +58,10 @@ void save_name_dialog::reject() {
 
 void save_name_dialog::save() {
     const std::string typed = field_cp932(name_text(), name_read_limit);
-    if (typed.empty()) {
+    // Checked on the text as typed: the read above ends at a NUL, and would quietly save under
+    // what comes before it.
+    const bool control_character = holds_control_character(name_text().toStdU16String());
+    if (typed.empty() && !control_character) {
         session_.quote_name = no_quote_name;
         show_message(this, caption_tavri, QStringLiteral("ファイル名が未入力です"));
         return;
@@ -66,7 +69,7 @@ void save_name_dialog::save() {
     std::string name = with_quote_extension(typed);
     // The name becomes a file name as it stands, so it must neither leave the folder nor make a
     // file that Windows would name differently.
-    if (leaves_quote_folder(typed) || !is_portable_file_name(name)) {
+    if (control_character || leaves_quote_folder(typed) || !is_portable_file_name(name)) {
         session_.quote_name = no_quote_name;
         show_message(this, caption_tavri,
                      QStringLiteral("ファイル名に使用できない文字が含まれています"));
@@ -78,7 +81,7 @@ void save_name_dialog::save() {
 }
 
 void run_save_name_dialog(QWidget* parent, session_state& session) {
-    save_name_dialog dialog(parent, session, temporary_folder());
+    save_name_dialog dialog(parent, session, quote_folder());
     dialog.exec();
 }
 

@@ -1,16 +1,23 @@
-// Entry point of the headless GUI tests: one QApplication on the offscreen platform, and any
-// message box or save dialog that no test expects fails the test instead of waiting for a click.
+// Entry point of the headless GUI tests: one QApplication on the offscreen platform, any
+// message box or save dialog that no test expects fails the test instead of waiting for a click,
+// and quotes and settings that a test saves without pointing them elsewhere stay out of the
+// user's own folders.
 
 #include "gui_support.h"
 #include "ui/message_box.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    QTemporaryDir user_folders;
+    qputenv("XDG_DATA_HOME", QFile::encodeName(user_folders.filePath("data")));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(user_folders.filePath("config")));
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     carloan::set_message_hook([](QWidget*, const QString& caption, const QString& text) {

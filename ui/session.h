@@ -5,6 +5,7 @@
 #include "calc/calculate.h"
 #include "schedule/repayment_table.h"
 #include "storage/branch_settings.h"
+#include "storage/branch_settings_file.h"
 #include "storage/quote_record.h"
 
 #include <filesystem>
@@ -18,6 +19,7 @@ inline constexpr std::string_view no_quote_name = "?????";
 struct session_state {
     quote_record record{};
     branch_settings settings{};
+    std::filesystem::path settings_path = branch_settings_file_name;  // read from, stored to
     repayment_table table{};
     current_flags flags{};
     std::string quote_name;            // code page 932, as chosen in the save or open dialog

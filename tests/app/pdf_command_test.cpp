@@ -42,9 +42,13 @@ TEST(pdf_command, writes_what_was_asked_or_says_why_not) {
     unlisted.bonus_month_1 = 7;
     write_slot(unlisted.bonus_addition_text, "10,000");
     write_slot(unlisted.bonus_count_text, "6");
+    // The quote folder under XDG_DATA_HOME; the working directory holds a copy for the path row.
+    const std::filesystem::path quotes = dir / "carloan" / "quotes";
+    std::filesystem::create_directories(quotes);
+    ASSERT_TRUE(save_quote(quotes / "good.car", good));
+    ASSERT_TRUE(save_quote(quotes / "incomplete.car", incomplete));
+    ASSERT_TRUE(save_quote(quotes / "unlisted.car", unlisted));
     ASSERT_TRUE(save_quote(dir / "good.car", good));
-    ASSERT_TRUE(save_quote(dir / "incomplete.car", incomplete));
-    ASSERT_TRUE(save_quote(dir / "unlisted.car", unlisted));
 
     struct row {
         QStringList arguments;
@@ -70,7 +74,7 @@ TEST(pdf_command, writes_what_was_asked_or_says_why_not) {
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
         environment.remove(name);
     }
-    environment.insert("TMPDIR", folder.path());  // the quote folder
+    environment.insert("XDG_DATA_HOME", folder.path());
     for (const row& r : rows) {
         SCOPED_TRACE(r.arguments.join(' ').toStdString());
         QProcess program;

@@ -97,6 +97,7 @@ TEST_F(open_fixture, refuses_empty_and_outside_names_and_stays_open) {
         {"../b.car", "ファイル名に使用できない文字が含まれています"},
         {"..", "ファイル名に使用できない文字が含まれています"},
         {"/etc/passwd", "ファイル名に使用できない文字が含まれています"},
+        {QString::fromUtf8("b.car\0x", 7), "ファイル名に使用できない文字が含まれています"},
     };
     for (const char* button : {"ok_button", "delete_button"}) {
         for (const row& r : rows) {

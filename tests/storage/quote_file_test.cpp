@@ -1,14 +1,31 @@
 #include "storage/quote_file.h"
 
 #include "quote_test_folder.h"
+#include "storage/branch_settings_file.h"
+
+#include "storage/atomic_file.h"
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
 #include <cstring>
+#include <random>
 #include <string>
+#include <thread>
+#include <vector>
 
 namespace carloan {
 namespace {
+
+namespace fs = std::filesystem;
 
 // Every byte differs from its neighbours, so a shifted or partial copy shows.
 quote_record patterned_record(unsigned char seed) {
@@ -22,6 +39,15 @@ quote_record patterned_record(unsigned char seed) {
 
 std::string bytes_of(const quote_record& record) {
     return {reinterpret_cast<const char*>(&record), sizeof record};
+}
+
+std::string bytes_of(const branch_settings& settings) {
+    return {reinterpret_cast<const char*>(&settings), sizeof settings};
+}
+
+std::size_t hidden_files(const fs::path& folder) {
+    return std::count_if(fs::directory_iterator(folder), fs::directory_iterator(),
+                         [](auto& e) { return e.path().filename().string().front() == '.'; });
 }
 
 TEST(save_quote, writes_exactly_the_record_and_replaces_a_longer_file) {
@@ -54,33 +80,138 @@ TEST(save_quote, reports_failure_and_leaves_nothing_behind) {
     EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "dir.car"));
 }
 
-TEST(open_quote, reads_the_first_record_of_a_whole_file_only) {
+TEST(saved_files, are_private_unless_they_replace_a_file_whose_permissions_they_keep) {
     testing::scratch_folder folder;
-    const quote_record stored = patterned_record(5);
-    const quote_record before = patterned_record(9);
-    const std::string whole = bytes_of(stored);
-    std::filesystem::create_directory(folder.path() / "dir.car");
+    const int rows[][2] = {{-1, 0600}, {0600, 0600}, {0644, 0644}, {0640, 0640}};  // before, after
+    int count = 0;
+    for (const mode_t mask : {0000, 0277}) {  // the mode must not come from the umask
+        const mode_t old_mask = ::umask(mask);
+        for (const auto& [before, after] : rows) {
+            const fs::path file = folder.path() / std::to_string(++count);
+            if (before >= 0) {
+                folder.write(file, "old");
+                ::chmod(file.c_str(), static_cast<mode_t>(before));
+            }
+            EXPECT_TRUE(save_quote(file, patterned_record(1)));
+            EXPECT_EQ(testing::mode_of(file), static_cast<mode_t>(after)) << "file " << count;
+        }
+        ::umask(old_mask);
+    }
+}
 
+// Both loaders take regular files only, and never wait: a FIFO would hold an open forever, and a
+// device or a system file linked under a quote's name must not become a quote.
+TEST(loaders, read_regular_files_only_and_a_quote_only_when_it_is_one_record_long) {
+    testing::scratch_folder folder;
+    const std::string whole = bytes_of(patterned_record(5));
+    const fs::path fifo = folder.path() / "fifo.car";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    auto link = [&](const char* name, const fs::path& to) {
+        fs::create_symlink(to, folder.path() / name);
+        return folder.path() / name;
+    };
     struct row {
-        const char* name;
-        std::string content;  // empty: no such file is written
-        bool opens;
+        fs::path file;
+        bool quote;
+        bool settings_read;
     } rows[] = {
-        {"exact.car", whole, true},
-        {"longer.car", whole + std::string(100, 'q'), true},
-        {"short.car", whole.substr(0, 463), false},
-        {"empty.car", "", false},
-        {"missing.car", "", false},
-        {"dir.car", "", false},
+        {folder.write("exact.car", whole), true, true},
+        {folder.write("longer.car", whole + "q"), false, true},
+        {folder.write("short.car", whole.substr(0, 463)), false, true},
+        {folder.write("empty.car", ""), false, false},
+        {folder.path() / "missing.car", false, false},
+        {folder.path(), false, false},
+        {fifo, false, false},
+        {link("record.car", folder.path() / "exact.car"), true, true},
+        {link("dangling.car", folder.path() / "missing.car"), false, false},
+        {link("device.car", "/dev/zero"), false, false},
+        {link("fifo-link.car", fifo), false, false},
+        {link("passwd.car", folder.write("passwd", std::string(1221, 'p'))), false, true},
     };
     for (const row& r : rows) {
-        std::filesystem::path file = folder.path() / r.name;
-        if (!r.content.empty() || std::string(r.name) == "empty.car") {
-            file = folder.write(r.name, r.content);
+        const auto started = std::chrono::steady_clock::now();
+        quote_record record = patterned_record(9);
+        EXPECT_EQ(open_quote(r.file, record), r.quote) << r.file;
+        EXPECT_EQ(bytes_of(record), bytes_of(patterned_record(r.quote ? 5 : 9))) << r.file;
+        branch_settings settings{};
+        load_branch_settings(settings, r.file);
+        EXPECT_EQ(bytes_of(settings) != bytes_of(branch_settings{}), r.settings_read) << r.file;
+        EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(1)) << r.file;
+    }
+}
+
+TEST(interrupted_saves, leave_the_old_or_the_new_file_whole_and_no_temporary_after_a_save) {
+    testing::scratch_folder folder;
+    const fs::path file = folder.path() / "abc.car";
+    const quote_record records[2] = {patterned_record(1), patterned_record(2)};
+    ASSERT_TRUE(save_quote(file, records[0]));
+
+    std::mt19937 random{std::random_device{}()};
+    std::size_t left_behind = 0;
+    for (int kill = 0; kill < 120; ++kill) {
+        const pid_t saver = ::fork();
+        ASSERT_GE(saver, 0);
+        if (saver == 0) {
+            for (unsigned i = 0;; ++i) {
+                save_quote(file, records[i % 2]);
+            }
         }
-        quote_record record = before;
-        EXPECT_EQ(open_quote(file, record), r.opens) << r.name;
-        EXPECT_EQ(bytes_of(record), bytes_of(r.opens ? stored : before)) << r.name;
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % 3000));
+        ::kill(saver, SIGKILL);
+        ::waitpid(saver, nullptr, 0);
+
+        const std::string bytes = testing::file_bytes(file);
+        ASSERT_TRUE(bytes == bytes_of(records[0]) || bytes == bytes_of(records[1]))
+            << "after kill " << kill << ": " << bytes.size() << " bytes";
+        left_behind += hidden_files(folder.path());
+    }
+    EXPECT_GT(left_behind, 0u) << "no kill landed inside a save";
+
+    ASSERT_TRUE(save_quote(file, records[1]));
+    EXPECT_EQ(hidden_files(folder.path()), 0u);
+    EXPECT_EQ(testing::file_bytes(file), bytes_of(records[1]));
+}
+
+// A temporary goes once its write can no longer finish: at the next save of the same file, or,
+// for any file, when the folder is listed an hour on. One that a running write holds stays.
+TEST(interrupted_saves, temporaries_go_when_abandoned_and_never_anything_else) {
+    struct row {
+        const char* name;
+        int age_minutes;
+        bool held, gone_when_listed, gone_when_abc_is_saved;
+    } rows[] = {
+        {".abc.car.1.tmp", 120, false, true, true},
+        {".abc.car.2.tmp", 10, false, false, true},
+        {".abc.car.3.tmp", 120, true, false, false},
+        {".other.car.4.tmp", 120, false, true, false},
+        {".abc.car.5x.tmp", 120, false, false, false},
+        {"old.car", 120, false, false, false},
+    };
+    for (const bool listing : {true, false}) {
+        testing::scratch_folder folder;
+        std::vector<int> locks;
+        for (const row& r : rows) {
+            const fs::path file = folder.write(r.name, "partial");
+            fs::last_write_time(
+                file, fs::file_time_type::clock::now() - std::chrono::minutes(r.age_minutes));
+            if (r.held) {
+                locks.push_back(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
+                ASSERT_EQ(::flock(locks.back(), LOCK_EX), 0);
+            }
+        }
+        if (listing) {
+            remove_abandoned_temporaries(folder.path(), std::chrono::hours(1));
+        } else {
+            ASSERT_TRUE(save_quote(folder.path() / "abc.car", patterned_record(3)));
+        }
+        for (const row& r : rows) {
+            EXPECT_EQ(!fs::exists(folder.path() / r.name),
+                      listing ? r.gone_when_listed : r.gone_when_abc_is_saved)
+                << r.name << (listing ? " listed" : " saved");
+        }
+        for (const int fd : locks) {
+            ::close(fd);
+        }
     }
 }
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <string>
 #include <vector>
 
@@ -93,11 +95,17 @@ TEST(list_quote_files, lists_car_files_in_any_case_sorted_without_regard_to_case
                      "x");
     }
     folder.write("\xff\xfe.car", "x");  // not UTF-8
+    folder.write("tab\t.car", "x");
     std::filesystem::create_directory(folder.path() / "dir.car");
+    // Only what opens as a file is listed: a link counts as what it names.
+    ::mkfifo((folder.path() / "fifo.car").c_str(), 0600);
+    std::filesystem::create_symlink(folder.path() / "b.car", folder.path() / "link.car");
+    std::filesystem::create_symlink(folder.path() / "gone", folder.path() / "dangling.car");
+    std::filesystem::create_symlink("/dev/null", folder.path() / "device.car");
 
-    const std::vector<std::string> expected = {cp932(".car"),     cp932("a.CAR"),
-                                               cp932("b.car"),    cp932("B2.car"),
-                                               cp932("ソ表.car"), cp932("見積.car")};
+    const std::vector<std::string> expected = {
+        cp932(".car"),     cp932("a.CAR"),    cp932("b.car"),   cp932("B2.car"),
+        cp932("link.car"), cp932("ソ表.car"), cp932("見積.car")};
     EXPECT_EQ(list_quote_files(folder.path()), expected);
 }
 

@@ -112,8 +112,9 @@ class quote_window_test : public ::testing::Test {
         click(window, "open_button");
     }
 
-    testing::scratch_folder folder;
-    testing::temporary_directory quote_folder{folder.path()};
+    testing::scratch_folder home;
+    testing::environment_variable data_home{"XDG_DATA_HOME", home.path().string()};
+    testing::scratch_folder folder{home.path() / "carloan" / "quotes"};
     session_state session;
 };
 
@@ -214,7 +215,7 @@ TEST_F(quote_window_test, a_failed_save_says_so_and_keeps_the_title) {
     ASSERT_EQ(window->windowTitle(), "abc.car");
 
     // The quote folder's parent is a file, so nothing can be created there, even by root.
-    testing::temporary_directory unusable(folder.write("plain", "x") / "sub");
+    testing::environment_variable unusable("XDG_DATA_HOME", folder.write("plain", "x").string());
     testing::message_recorder messages;
     save_as(*window, "def");
     ASSERT_EQ(messages.messages.size(), 1u);

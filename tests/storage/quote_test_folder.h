@@ -1,8 +1,13 @@
 #pragma once
-// A fresh folder for one test, removed with everything in it afterwards.
+// A fresh folder for one test, removed with everything in it afterwards, and environment
+// variables set for one test.
 
+#include <sys/stat.h>
+
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <random>
 #include <string>
 #include <string_view>
@@ -15,6 +20,9 @@ class scratch_folder {
         std::random_device random;
         path_ = std::filesystem::temp_directory_path() /
                 ("carloan-quotes-" + std::to_string(random()) + std::to_string(random()));
+        std::filesystem::create_directories(path_);
+    }
+    explicit scratch_folder(std::filesystem::path path) : path_(std::move(path)) {
         std::filesystem::create_directories(path_);
     }
     ~scratch_folder() {
@@ -44,6 +52,33 @@ class scratch_folder {
   private:
     std::filesystem::path path_;
 };
+
+// Sets a variable (or unsets it, given nothing) while it lives; the old value comes back after.
+class environment_variable {
+  public:
+    environment_variable(std::string name, const std::optional<std::string>& value)
+        : name_(std::move(name)) {
+        if (const char* old = std::getenv(name_.c_str())) {
+            old_ = old;
+        }
+        set(value);
+    }
+    ~environment_variable() { set(old_); }
+    environment_variable(const environment_variable&) = delete;
+    environment_variable& operator=(const environment_variable&) = delete;
+
+  private:
+    void set(const std::optional<std::string>& value) const {
+        value ? ::setenv(name_.c_str(), value->c_str(), 1) : ::unsetenv(name_.c_str());
+    }
+    std::string name_;
+    std::optional<std::string> old_;
+};
+
+inline mode_t mode_of(const std::filesystem::path& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
+}
 
 inline std::string file_bytes(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
 
@@ -29,7 +30,9 @@ struct save_name_fixture : ::testing::Test {
         dialog.show();
         QLineEdit* field = testing::by_accessible_name<QLineEdit>(&dialog, "ファイル名称");
         field->clear();
-        testing::type_text(field, text);
+        // Control characters cannot be typed, only pasted.
+        text.contains(QRegularExpression("[\\x00-\\x1f]")) ? field->insert(text)
+                                                           : testing::type_text(field, text);
         QTest::keyClick(field, Qt::Key_Return);
     }
 
@@ -68,10 +71,19 @@ TEST_F(save_name_fixture, refuses_empty_and_unusable_names_and_stays_open) {
         QString typed;
         QString message;
     } rows[] = {
-        {"", "ファイル名が未入力です"}, {"../outside", unusable_name}, {"a/b", unusable_name},
-        {"a\\b", unusable_name},        {".", unusable_name},          {"..", unusable_name},
-        {"a:b", unusable_name},         {"what?", unusable_name},      {"con", unusable_name},
+        {"", "ファイル名が未入力です"},
+        {"../outside", unusable_name},
+        {"a/b", unusable_name},
+        {"a\\b", unusable_name},
+        {".", unusable_name},
+        {"..", unusable_name},
+        {"a:b", unusable_name},
+        {"what?", unusable_name},
+        {"con", unusable_name},
         {"x.car.", unusable_name},
+        {QString::fromUtf8("a\0b", 3), unusable_name},
+        {QString::fromUtf8("\0", 1), unusable_name},
+        {"a\tb", unusable_name},
     };
     for (const row& r : rows) {
         testing::message_recorder messages;
@@ -133,12 +145,12 @@ TEST_F(save_name_fixture, proposes_the_window_title_unless_it_is_new) {
     EXPECT_EQ(field->text(), "ab");
 }
 
-TEST_F(save_name_fixture, run_builds_the_path_in_the_temporary_directory) {
-    // The second folder cannot exist: its parent is a file. It must stay the folder all the same,
-    // not become the working directory.
+TEST_F(save_name_fixture, run_builds_the_path_in_the_quote_folder) {
+    // The second folder cannot be made: its parent is a file. It must stay the folder all the
+    // same, not become the working directory.
     const std::filesystem::path unusable = folder.write("plain", "x") / "sub";
-    for (const std::filesystem::path& tmpdir : {folder.path(), unusable}) {
-        testing::temporary_directory pointed(tmpdir);
+    for (const std::filesystem::path& data_home : {folder.path(), unusable}) {
+        testing::environment_variable pointed("XDG_DATA_HOME", data_home.string());
         testing::when_modal([](QWidget* dialog) {
             QLineEdit* field = testing::by_accessible_name<QLineEdit>(dialog, "ファイル名称");
             testing::type_text(field, "見積");
@@ -146,7 +158,7 @@ TEST_F(save_name_fixture, run_builds_the_path_in_the_temporary_directory) {
         });
         run_save_name_dialog(&owner, session);
         EXPECT_EQ(from_cp932(session.quote_name), "見積.car");
-        EXPECT_EQ(session.quote_path, tmpdir / u8"見積.car");
+        EXPECT_EQ(session.quote_path, data_home / "carloan" / "quotes" / u8"見積.car");
     }
 }
 

@@ -1,0 +1,118 @@
+#include "storage/user_folders.h"
+
+#include "storage/branch_settings_file.h"
+
+#include <cstdlib>
+#include <system_error>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <vector>
+#endif
+
+namespace carloan {
+namespace {
+
+#ifndef _WIN32
+
+std::filesystem::path absolute_or_empty(const char* text) {
+    if (text == nullptr) {
+        return {};
+    }
+    std::filesystem::path path(text);
+    return path.is_absolute() ? path : std::filesystem::path();
+}
+
+std::filesystem::path home_folder() {
+    std::filesystem::path home = absolute_or_empty(std::getenv("HOME"));
+    if (home.empty()) {
+        std::vector<char> buffer(16384);
+        passwd entry{};
+        passwd* found = nullptr;
+        if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 &&
+            found != nullptr) {
+            home = absolute_or_empty(found->pw_dir);
+        }
+    }
+    // With no home at all the folders below the root cannot be made, and saving says so,
+    // rather than writing into whatever the working directory is.
+    return home.empty() ? std::filesystem::path("/") : home;
+}
+
+// A base folder of the desktop's conventions: the variable when it holds an absolute path (a
+// relative one is to be ignored), else its default under the home folder.
+std::filesystem::path base_folder(const char* variable, const char* under_home) {
+    std::filesystem::path folder = absolute_or_empty(std::getenv(variable));
+    return folder.empty() ? home_folder() / under_home : folder;
+}
+
+#endif
+
+}  // namespace
+
+#ifdef _WIN32
+
+std::filesystem::path quote_folder() {
+    wchar_t buffer[MAX_PATH + 1];
+    const DWORD length = GetTempPathW(MAX_PATH + 1, buffer);
+    if (length == 0 || length > MAX_PATH) {
+        return {};
+    }
+    return std::filesystem::path(std::wstring(buffer, length));
+}
+
+std::filesystem::path branch_settings_location() {
+    return branch_settings_file_name;
+}
+
+bool make_private_folder(const std::filesystem::path& folder) {
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    return std::filesystem::is_directory(folder, error);
+}
+
+#else
+
+std::filesystem::path quote_folder() {
+    const std::filesystem::path folder =
+        base_folder("XDG_DATA_HOME", ".local/share") / "carloan" / "quotes";
+    // A folder that cannot be made is reported by the save that needs it.
+    make_private_folder(folder);
+    return folder;
+}
+
+std::filesystem::path branch_settings_location() {
+    std::error_code error;
+    if (std::filesystem::symlink_status(branch_settings_file_name, error).type() !=
+        std::filesystem::file_type::not_found) {
+        return branch_settings_file_name;
+    }
+    return base_folder("XDG_CONFIG_HOME", ".config") / "carloan" / branch_settings_file_name;
+}
+
+bool make_private_folder(const std::filesystem::path& folder) {
+    std::error_code error;
+    if (folder.empty() || std::filesystem::is_directory(folder, error)) {
+        return !folder.empty();
+    }
+    const std::filesystem::path parent = folder.parent_path();
+    if (parent != folder && !parent.empty() && !make_private_folder(parent)) {
+        return false;
+    }
+    if (::mkdir(folder.c_str(), 0700) == 0) {
+        // The mode asked for passes through the umask; the folder is to be exactly private.
+        ::chmod(folder.c_str(), 0700);
+        return true;
+    }
+    return errno == EEXIST && std::filesystem::is_directory(folder, error);
+}
+
+#endif
+
+}  // namespace carloan
