@@ -94,7 +94,6 @@ plan_comparison_dialog::plan_comparison_dialog(const session_state& session, cal
     ui_->counts_field->setText(utf8(default_compared_counts));
 
     connect(ui_->compare_button, &QPushButton::clicked, this, &plan_comparison_dialog::compare);
-    connect(ui_->counts_field, &QLineEdit::returnPressed, this, &plan_comparison_dialog::compare);
     connect(ui_->use_count_button, &QPushButton::clicked, this, &plan_comparison_dialog::use_count);
     connect(ui_->balance_button, &QPushButton::clicked, this,
             &plan_comparison_dialog::solve_balance);
