@@ -20,6 +20,7 @@
 
 #include <QFocusEvent>
 #include <QIcon>
+#include <QImageReader>
 #include <QPixmap>
 
 #include <span>
@@ -31,6 +32,14 @@ static void load_icon_resource() {
 
 namespace carloan {
 namespace {
+
+// The icons are read as the PNGs they are: a reader left to detect the format would first load
+// every image format plugin installed to ask whether it reads PNG, at every start.
+QImage read_png(const QString& path) {
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
 
 const QString new_quote_title = QStringLiteral("新規");
 const QString addition_amount_label = QStringLiteral("ボーナス加算額");
@@ -118,11 +127,10 @@ main_window::main_window(session_state& session, main_window_steps steps, QWidge
       steps_(std::move(steps)) {
     ui_->setupUi(this);
     load_icon_resource();
-    // Sizes for the title bar, the task switcher and a panel; naming the format spares probing
-    // every image reader at start-up.
+    // Sizes for the title bar, the task switcher and a panel.
     QIcon icon;
     for (const int size : {16, 32, 48}) {
-        icon.addPixmap(QPixmap(QStringLiteral(":/carloan-%1.png").arg(size), "PNG"));
+        icon.addPixmap(QPixmap::fromImage(read_png(QStringLiteral(":/carloan-%1.png").arg(size))));
     }
     setWindowIcon(icon);
 
@@ -270,8 +278,12 @@ calc_inputs main_window::current_inputs() const {
 }
 
 bool main_window::calculate_quote() {
-    session_.table = {};
     const calc_outcome outcome = calculate(current_inputs(), session_.flags);
+    // A quote out of range changes nothing at all; any other calculation, also one stopped on a
+    // missing input, starts the repayment table afresh.
+    if (!outcome.out_of_range) {
+        session_.table = {};
+    }
     if (!outcome.result) {
         show_message(this, caption_tavri, QString::fromStdString(outcome.message));
         return false;

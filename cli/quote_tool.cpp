@@ -301,9 +301,8 @@ std::string usage_text() {
         "keys bonus_method (1 = total method) and cycle_mode (2 = second cycle).\n"
         "\n"
         "Exit status: 0 quoted; 1 bad options or a batch line that could not be read;\n"
-        "2 an input is missing (the message says which), or nothing meets --budget;\n"
-        "3 the schedule cannot be listed\n"
-        "(the message says why).\n";
+        "2 an input is missing or out of range, or a figure would be (the message says which),\n"
+        "or nothing meets --budget; 3 the schedule cannot be listed (the message says why).\n";
     return text;
 }
 
