@@ -20,17 +20,24 @@
 namespace {
 
 // Every text of the program is Japanese. A Western default font would leave the kanji to
-// whatever fallback font turns up first, possibly with Chinese glyph forms, and searching for
-// that fallback script by script is also the slowest part of showing the main window.
+// whatever fallback font turns up first, possibly with Chinese glyph forms. One family is named,
+// not a list: with a list every script's font would also look up its fallback fonts at once,
+// the slowest part of showing the main window, where one family looks them up only for a
+// character it lacks.
 void prefer_japanese_font() {
     QFont font = QApplication::font();
     if (QFontDatabase::writingSystems(font.family()).contains(QFontDatabase::Japanese)) {
         return;
     }
-    font.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP"),
-                      QStringLiteral("Yu Gothic UI"), QStringLiteral("Meiryo UI"),
-                      QStringLiteral("MS UI Gothic"), font.family()});
-    QApplication::setFont(font);
+    for (const QString& family : {QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP"),
+                                  QStringLiteral("Yu Gothic UI"), QStringLiteral("Meiryo UI"),
+                                  QStringLiteral("MS UI Gothic")}) {
+        if (QFontDatabase::hasFamily(family)) {
+            font.setFamily(family);
+            QApplication::setFont(font);
+            return;
+        }
+    }
 }
 
 // The settings are stored back where they were read from, or in the user's configuration folder

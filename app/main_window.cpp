@@ -2,6 +2,7 @@
 
 #include "calc/amount_text.h"
 #include "calc/calculate.h"
+#include "plans/plan_comparison_dialog.h"
 #include "print/print_confirmation_dialog.h"
 #include "print/print_estimate.h"
 #include "schedule/schedule_dialog.h"
@@ -19,6 +20,7 @@
 
 #include <QFocusEvent>
 #include <QIcon>
+#include <QImageReader>
 #include <QPixmap>
 
 #include <span>
@@ -30,6 +32,14 @@ static void load_icon_resource() {
 
 namespace carloan {
 namespace {
+
+// The icons are read as the PNGs they are: a reader left to detect the format would first load
+// every image format plugin installed to ask whether it reads PNG, at every start.
+QImage read_png(const QString& path) {
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
 
 const QString new_quote_title = QStringLiteral("新規");
 const QString addition_amount_label = QStringLiteral("ボーナス加算額");
@@ -100,6 +110,7 @@ std::size_t saved_text_limit(std::span<char> slot) {
 
 main_window_steps main_window_steps::program() {
     return {.schedule_dialog = run_schedule_dialog,
+            .plans_dialog = run_plan_comparison_dialog,
             .print_confirmation_dialog = run_print_confirmation_dialog,
             .print = print_estimate,
             .save_name_dialog = run_save_name_dialog,
@@ -116,11 +127,10 @@ main_window::main_window(session_state& session, main_window_steps steps, QWidge
       steps_(std::move(steps)) {
     ui_->setupUi(this);
     load_icon_resource();
-    // Sizes for the title bar, the task switcher and a panel; naming the format spares probing
-    // every image reader at start-up.
+    // Sizes for the title bar, the task switcher and a panel.
     QIcon icon;
     for (const int size : {16, 32, 48}) {
-        icon.addPixmap(QPixmap(QStringLiteral(":/carloan-%1.png").arg(size), "PNG"));
+        icon.addPixmap(QPixmap::fromImage(read_png(QStringLiteral(":/carloan-%1.png").arg(size))));
     }
     setWindowIcon(icon);
 
@@ -141,6 +151,7 @@ main_window::main_window(session_state& session, main_window_steps steps, QWidge
 
     on_click(ui_->calculate_button, &main_window::calculate_command);
     on_click(ui_->schedule_button, &main_window::schedule_command);
+    on_click(ui_->plans_button, &main_window::plans_command);
     on_click(ui_->print_button, &main_window::print_command);
     on_click(ui_->save_button, &main_window::save_command);
     on_click(ui_->open_button, &main_window::open_command);
@@ -184,6 +195,24 @@ void main_window::calculate_command() {
 void main_window::schedule_command() {
     calculate_quote();
     steps_.schedule_dialog(this, session_);
+}
+
+// Unlike the schedule, the comparison needs a completed quote: it is made of the same inputs.
+void main_window::plans_command() {
+    if (!calculate_quote()) {
+        return;
+    }
+    const std::optional<plan_choice> choice = steps_.plans_dialog(this, session_, current_inputs());
+    if (!choice) {
+        return;
+    }
+    if (!choice->payment_count_text.empty()) {
+        ui_->payment_count_field->setText(from_cp932(choice->payment_count_text));
+    }
+    if (!choice->net_balance_text.empty()) {
+        ui_->net_balance_field->setText(from_cp932(choice->net_balance_text));
+    }
+    calculate_quote();
 }
 
 void main_window::print_command() {
@@ -233,8 +262,7 @@ void main_window::toggle_cycle() {
 
 // --- Steps -----------------------------------------------------------------------------------
 
-void main_window::calculate_quote() {
-    session_.table = {};
+calc_inputs main_window::current_inputs() const {
     calc_inputs inputs;
     auto read = [this](int control) {
         return field_cp932(field(control)->text(), input_read_limit);
@@ -246,11 +274,19 @@ void main_window::calculate_quote() {
     inputs.bonus_addition_text = read(main_control::bonus_amount);
     inputs.bonus_count_text = read(main_control::bonus_count);
     inputs.deferment_text = read(main_control::deferment);
+    return inputs;
+}
 
-    const calc_outcome outcome = calculate(inputs, session_.flags);
+bool main_window::calculate_quote() {
+    const calc_outcome outcome = calculate(current_inputs(), session_.flags);
+    // A quote out of range changes nothing at all; any other calculation, also one stopped on a
+    // missing input, starts the repayment table afresh.
+    if (!outcome.out_of_range) {
+        session_.table = {};
+    }
     if (!outcome.result) {
         show_message(this, caption_tavri, QString::fromStdString(outcome.message));
-        return;
+        return false;
     }
     const calc_result& result = *outcome.result;
     ui_->loan_fee_field->setText(from_cp932(result.loan_fee_text));
@@ -262,6 +298,7 @@ void main_window::calculate_quote() {
     ui_->bonus_times_field->setText(from_cp932(result.bonus_times_text));
     ui_->comparison_field->setText(from_cp932(result.comparison_text));
     store_result(session_.record, result, session_.flags);
+    return true;
 }
 
 bool main_window::quote_chosen() const {

@@ -2,6 +2,8 @@
 // The main window: the quote form and the commands behind its buttons. It moves texts between its
 // fields and the core, and runs the other dialogs over itself; it computes nothing of its own.
 
+#include "calc/calculate.h"
+#include "plans/plan_comparison_dialog.h"
 #include "storage/quote_record.h"
 
 #include <QDialog>
@@ -9,6 +11,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAbstractButton;
 class QLabel;
@@ -59,6 +62,8 @@ inline constexpr int status = 1044;
 // put their own in to watch the sequences without the real dialogs.
 struct main_window_steps {
     std::function<void(QWidget*, session_state&)> schedule_dialog;
+    std::function<std::optional<plan_choice>(QWidget*, const session_state&, const calc_inputs&)>
+        plans_dialog;
     std::function<bool(QWidget*, session_state&)> print_confirmation_dialog;
     std::function<void(QWidget*, const session_state&)> print;
     std::function<void(QWidget*, session_state&)> save_name_dialog;
@@ -89,6 +94,7 @@ class main_window : public QDialog {
     // Commands, one per button.
     void calculate_command();
     void schedule_command();
+    void plans_command();
     void print_command();
     void save_command();
     void open_command();
@@ -98,7 +104,9 @@ class main_window : public QDialog {
     void toggle_cycle();
 
     // Steps the commands are made of.
-    void calculate_quote();
+    // False when the calculation stopped with a message.
+    bool calculate_quote();
+    calc_inputs current_inputs() const;
     bool quote_chosen() const;
     void save_quote_from_fields();
     bool open_quote_into_fields();

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 
 namespace carloan {
@@ -21,6 +21,29 @@ bool is_c_space(char c) {
 
 }  // namespace
 
+namespace {
+
+constexpr std::int64_t magnitude_ceiling =
+    std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
+
+// Digits past the 32-bit range stop counting; the result saturates at the range's ends.
+void add_digit(std::int64_t& magnitude, char digit) {
+    if (magnitude < magnitude_ceiling) {
+        magnitude = magnitude * 10 + (digit - '0');
+    }
+}
+
+std::int32_t saturated(bool negative, std::int64_t magnitude) {
+    if (negative) {
+        return magnitude >= magnitude_ceiling ? std::numeric_limits<std::int32_t>::min()
+                                              : static_cast<std::int32_t>(-magnitude);
+    }
+    return magnitude >= magnitude_ceiling - 1 ? std::numeric_limits<std::int32_t>::max()
+                                              : static_cast<std::int32_t>(magnitude);
+}
+
+}  // namespace
+
 std::int32_t leading_integer(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && is_c_space(text[i])) {
@@ -31,28 +54,45 @@ std::int32_t leading_integer(std::string_view text) {
         negative = text[i] == '-';
         ++i;
     }
-    constexpr std::int64_t ceiling = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
     std::int64_t magnitude = 0;
     for (; i < text.size() && is_digit(text[i]); ++i) {
-        if (magnitude < ceiling) {
-            magnitude = magnitude * 10 + (text[i] - '0');
+        add_digit(magnitude, text[i]);
+    }
+    return saturated(negative, magnitude);
+}
+
+// Reads the number characters as they are met, without keeping them in a text of their own.
+std::int32_t number_value(std::string_view text) {
+    std::size_t i = 0;
+    const auto next = [&]() -> char {
+        while (i < text.size()) {
+            const char c = text[i++];
+            if (is_number_character(c)) {
+                return c;
+            }
         }
+        return '\0';
+    };
+    char c = next();
+    bool negative = false;
+    if (c == '+' || c == '-') {
+        negative = c == '-';
+        c = next();
     }
-    if (negative) {
-        return magnitude >= ceiling ? std::numeric_limits<std::int32_t>::min()
-                                    : static_cast<std::int32_t>(-magnitude);
+    std::int64_t magnitude = 0;
+    for (; is_digit(c); c = next()) {
+        add_digit(magnitude, c);
     }
-    return magnitude >= ceiling - 1 ? std::numeric_limits<std::int32_t>::max()
-                                    : static_cast<std::int32_t>(magnitude);
+    return saturated(negative, magnitude);
 }
 
 double decimal_reading(std::string_view text) {
-    std::string digits;
+    std::size_t digits = 0;
     std::size_t places = 0;
     bool seen_point = false;
     for (const char c : text) {
         if (is_digit(c)) {
-            digits.push_back(c);
+            ++digits;
             ++places;
         } else if (c == '.') {
             seen_point = true;
@@ -67,12 +107,18 @@ double decimal_reading(std::string_view text) {
     // ("9.900000000" would read as 2.147483647).
     constexpr std::size_t max_places = 4;
     if (places > max_places) {
-        digits.resize(digits.size() - (places - max_places));
+        digits -= places - max_places;
         places = max_places;
     }
+    std::int64_t magnitude = 0;
+    for (std::size_t i = 0; i < text.size() && digits > 0; ++i) {
+        if (is_digit(text[i])) {
+            add_digit(magnitude, text[i]);
+            --digits;
+        }
+    }
     constexpr double divisors[] = {1, 10, 100, 1000, 10000};
-    const double divisor = divisors[places];
-    return static_cast<double>(leading_integer(digits)) / divisor;
+    return static_cast<double>(saturated(false, magnitude)) / divisors[places];
 }
 
 std::string number_characters(std::string_view text) {
@@ -129,13 +175,133 @@ std::string amount_text(std::string_view text, int width) {
     return grouped(number_characters(text), width);
 }
 
-// The figures of every calculation pass here, so the "%d" text is made without the detour
-// through number_characters.
+namespace {
+
+// "00" to "99", two characters each.
+constexpr std::array<char, 200> two_digits = [] {
+    std::array<char, 200> table{};
+    for (int i = 0; i < 100; ++i) {
+        table[static_cast<std::size_t>(2 * i)] = static_cast<char>('0' + i / 10);
+        table[static_cast<std::size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
+    }
+    return table;
+}();
+
+// Writes the three digits of a group ending at `end`; gives where they begin.
+char* put_group(char* end, std::uint64_t group) {
+    const auto tens = static_cast<std::size_t>(group % 100) * 2;
+    end[-1] = two_digits[tens + 1];
+    end[-2] = two_digits[tens];
+    end[-3] = static_cast<char>('0' + group / 100);
+    return end - 3;
+}
+
+// Writes the two digits of 0 to 99 ending at `end`.
+char* put_pair(char* end, std::uint64_t pair) {
+    const auto at = static_cast<std::size_t>(pair) * 2;
+    end[-1] = two_digits[at + 1];
+    end[-2] = two_digits[at];
+    return end - 2;
+}
+
+int digit_count(std::uint64_t magnitude) {
+    int digits = 0;
+    for (; magnitude >= 10000; magnitude /= 10000) {
+        digits += 4;
+    }
+    return digits + (magnitude >= 1000 ? 4 : magnitude >= 100 ? 3 : magnitude >= 10 ? 2 : 1);
+}
+
+}  // namespace
+
+// Every figure of a calculation and every schedule line passes here, so the digits are written
+// straight from the value, a group of three at a time. The result is what the text form gives
+// for the value's "%d" text: a comma before the last 3, 6 and 9 digits only, the same capacity.
+char* put_amount_text(char* at, std::int64_t value, int width) {
+    // Most amounts: no sign, at most nine digits, at most two commas, blanks within 16.
+    if (value >= 0 && value < 1000000000 && width <= 16) {
+        auto magnitude = static_cast<std::uint32_t>(value);
+        const int digits = magnitude < 1000      ? (magnitude < 10    ? 1
+                                                    : magnitude < 100 ? 2
+                                                                      : 3)
+                           : magnitude < 1000000 ? (magnitude < 10000    ? 4
+                                                    : magnitude < 100000 ? 5
+                                                                         : 6)
+                                                 : (magnitude < 10000000    ? 7
+                                                    : magnitude < 100000000 ? 8
+                                                                            : 9);
+        const int commas = (digits - 1) / 3;
+        const int length = digits + commas;
+        std::memcpy(at, "                ", 16);
+        char* const end = at + std::max(width, length);
+        char* from_end = end;
+        for (int group = 0; group < commas; ++group) {
+            from_end = put_group(from_end, magnitude % 1000);
+            *--from_end = ',';
+            magnitude /= 1000;
+        }
+        if (magnitude >= 100) {
+            put_group(from_end, magnitude);
+        } else if (magnitude >= 10) {
+            put_pair(from_end, magnitude);
+        } else {
+            from_end[-1] = static_cast<char>('0' + magnitude);
+        }
+        return end;
+    }
+    const bool negative = value < 0;
+    auto magnitude = static_cast<std::uint64_t>(value);
+    if (negative) {
+        magnitude = 0U - magnitude;
+    }
+    const int digits = digit_count(magnitude);
+    // The blanks and the capacity count a comma for every full group after the first digit, also
+    // past the third group, where none is written.
+    const int length = digits + (negative ? 1 : 0);
+    const int counted_commas = (digits - 1) / 3;
+    const int written_commas = std::min(counted_commas, 3);
+    const int blanks = std::max(0, width - counted_commas - length);
+    if (static_cast<std::int64_t>(blanks) + length + counted_commas > (negative ? 80 : 81)) {
+        return at;
+    }
+    // The usual widths take one fixed-size copy of blanks, overwritten by the digits after them.
+    constexpr std::string_view sixteen_blanks = "                ";
+    if (blanks <= static_cast<int>(sixteen_blanks.size())) {
+        std::memcpy(at, sixteen_blanks.data(), sixteen_blanks.size());
+    } else {
+        std::memset(at, ' ', static_cast<std::size_t>(blanks));
+    }
+    at += blanks;
+    if (negative) {
+        *at++ = '-';
+    }
+    char* const end = at + digits + written_commas;
+    char* from_end = end;
+    for (int group = 0; group < written_commas; ++group) {
+        from_end = put_group(from_end, magnitude % 1000);
+        *--from_end = ',';
+        magnitude /= 1000;
+    }
+    for (; magnitude >= 100; magnitude /= 100) {
+        from_end = put_pair(from_end, magnitude % 100);
+    }
+    if (magnitude >= 10) {
+        put_pair(from_end, magnitude);
+    } else {
+        from_end[-1] = static_cast<char>('0' + magnitude);
+    }
+    return end;
+}
+
+void append_amount_text(std::string& out, std::int64_t value, int width) {
+    std::array<char, amount_text_capacity> text;
+    out.append(text.data(), put_amount_text(text.data(), value, width));
+}
+
 std::string amount_text(std::int32_t value, int width) {
-    std::array<char, 16> digits{};
-    const char* end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
-    return grouped(std::string_view(digits.data(), static_cast<std::size_t>(end - digits.data())),
-                   width);
+    std::string out;
+    append_amount_text(out, value, width);
+    return out;
 }
 
 std::string right_alignment(std::string_view text, int width) {

@@ -20,6 +20,9 @@ inline constexpr std::size_t amount_text_capacity = 81;
 // to the first other character. Beyond the 32-bit range it saturates at the range's ends.
 std::int32_t leading_integer(std::string_view text);
 
+// The leading integer of the text's number characters: " 1,234,567円" gives 1234567.
+std::int32_t number_value(std::string_view text);
+
 // Digits and points only, the last point's places choosing the divisor: "9.9" gives 9.9,
 // "1.2.3" gives 12.3, "-5" gives 5.
 double decimal_reading(std::string_view text);
@@ -33,6 +36,10 @@ std::string blank_removal(std::string_view text);
 // given unpadded; one that would pass the 81-character capacity gives the empty text.
 std::string amount_text(std::string_view text, int width);
 std::string amount_text(std::int32_t value, int width);
+// Appends what amount_text gives for the value's "%d" text.
+void append_amount_text(std::string& out, std::int64_t value, int width);
+// The same, written at `at` with room for amount_text_capacity characters; gives the text's end.
+char* put_amount_text(char* at, std::int64_t value, int width);
 
 // The text without any blank, right-aligned to the width; a longer text is given whole.
 std::string right_alignment(std::string_view text, int width);

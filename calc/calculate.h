@@ -1,6 +1,7 @@
 #pragma once
-// The installment calculation: seven input texts and the two current flags in; the first missing
-// input's message, or every figure as an integer and as the text its output field shows.
+// The installment calculation: seven input texts and the two current flags in; the message of the
+// first input that is missing or out of range, or of figures that would pass the 32-bit range or
+// turn negative, or else every figure as an integer and as the text its output field shows.
 // It touches no window, record or table; the caller shows and stores what it returns.
 
 #include "storage/quote_record.h"
@@ -67,6 +68,8 @@ struct calc_result {
 struct calc_outcome {
     std::optional<calc_result> result;
     std::string message;  // UTF-8; set exactly when result is empty
+    bool out_of_range =
+        false;  // the stop was an input or a figure out of range, not a missing input
 };
 
 calc_outcome calculate(const calc_inputs& inputs, const current_flags& flags);

@@ -1,5 +1,6 @@
 #include "cli/quote_tool.h"
 
+#include "cli/compare_output.h"
 #include "cli/quote_json.h"
 #include "schedule/schedule_csv.h"
 #include "schedule/schedule_page.h"
@@ -85,6 +86,41 @@ option_error set_bonus_months(tool_options& options, std::string_view value) {
     return std::nullopt;
 }
 
+option_error set_compare(tool_options& options, std::string_view value) {
+    options.compare_counts = std::string(value);
+    options.quote_given = true;
+    return std::nullopt;
+}
+
+option_error set_budget(tool_options& options, std::string_view value) {
+    options.budget = std::string(value);
+    options.quote_given = true;
+    return std::nullopt;
+}
+
+option_error set_solve(tool_options& options, std::string_view value) {
+    if (value != "balance" && value != "payments") {
+        return "--solve takes balance or payments";
+    }
+    options.solve = std::string(value);
+    options.quote_given = true;
+    return std::nullopt;
+}
+
+// The plan options each take the whole quote over; none goes with another or with a listing.
+option_error check_plan_options(const tool_options& options) {
+    if (options.budget.has_value() != !options.solve.empty()) {
+        return "--budget and --solve go together";
+    }
+    if (options.compare_counts && !options.solve.empty()) {
+        return "--compare and --solve cannot be used together";
+    }
+    if ((options.compare_counts || !options.solve.empty()) && options.schedule) {
+        return "--schedule lists a single quote, not --compare or --solve";
+    }
+    return std::nullopt;
+}
+
 const std::array option_rows{
     option_row{"--rate", "TEXT", "effective annual rate in percent, e.g. 9.9",
                &calc_inputs::rate_text},
@@ -107,6 +143,14 @@ const std::array option_rows{
                set_first_bonus},
     option_row{"--bonus-months", "M1,M2", "the two bonus months of the year", nullptr,
                set_bonus_months},
+    option_row{"--compare", "COUNTS",
+               "quote each payment count of the list side by side, e.g. 12,24,36", nullptr,
+               set_compare},
+    option_row{"--budget", "YEN", "monthly budget for --solve", nullptr, set_budget},
+    option_row{"--solve", "balance|payments",
+               "the largest balance, or the fewest payments, whose later payment is within "
+               "--budget",
+               nullptr, set_solve},
     option_row{"--csv", "",
                "with --schedule: write only the schedule, as CSV (UTF-8 with a byte-order mark)",
                nullptr,
@@ -219,6 +263,9 @@ std::variant<tool_options, std::string> parse_options(std::span<const std::strin
     if (options.schedule_bonus_given && !options.schedule) {
         return std::string("--first-bonus and --bonus-months go with --schedule");
     }
+    if (option_error problem = check_plan_options(options)) {
+        return std::move(*problem);
+    }
     if (options.csv && (!options.schedule || options.json)) {
         return std::string("--csv goes with --schedule and not with --json");
     }
@@ -231,6 +278,7 @@ std::variant<tool_options, std::string> parse_options(std::span<const std::strin
 std::string usage_text() {
     std::string text =
         "Usage: carloan-quote --rate TEXT --payments TEXT --balance TEXT [options]\n"
+        "       carloan-quote ... --compare 12,24,36 | --budget YEN --solve balance|payments\n"
         "       carloan-quote --batch < quotes.jsonl\n"
         "\n"
         "Quotes an auto loan: loan fee, loan amount, first and later payments, bonus payments\n"
@@ -254,8 +302,8 @@ std::string usage_text() {
         "keys bonus_method (1 = total method) and cycle_mode (2 = second cycle).\n"
         "\n"
         "Exit status: 0 quoted; 1 bad options or a batch line that could not be read;\n"
-        "2 an input is missing (the message says which); 3 the schedule cannot be listed\n"
-        "(the message says why).\n";
+        "2 an input is missing or out of range, or a figure would be (the message says which),\n"
+        "or nothing meets --budget; 3 the schedule cannot be listed (the message says why).\n";
     return text;
 }
 
@@ -307,6 +355,14 @@ int run_tool(std::span<const std::string_view> args, std::istream& in, std::ostr
             return exit_failure;
         }
         inputs.*row.field = std::move(*text);
+    }
+    if (options.compare_counts) {
+        return print_comparison(inputs, options.flags, *options.compare_counts, options.json, out,
+                                err);
+    }
+    if (options.budget) {
+        return print_solution(inputs, options.flags, *options.budget, options.solve, options.json,
+                              out, err);
     }
 
     const calc_outcome outcome = calculate(inputs, options.flags);

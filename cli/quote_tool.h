@@ -6,6 +6,7 @@
 #include "schedule/expand.h"
 
 #include <iosfwd>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -24,6 +25,11 @@ struct tool_options {
     bool schedule_bonus_given = false;  // --first-bonus or --bonus-months
     bool csv = false;                   // --csv: the schedule as CSV instead of the listing
     schedule_entries schedule_texts;    // UTF-8, as typed
+
+    // Plans instead of the single quote (cli/compare_output.h); UTF-8, as typed.
+    std::optional<std::string> compare_counts;
+    std::optional<std::string> budget;
+    std::string solve;  // "balance" or "payments"
 };
 
 // The options, or why they cannot be used.

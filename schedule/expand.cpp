@@ -3,6 +3,8 @@
 #include "calc/amount_text.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cstdio>
 #include <string_view>
 
@@ -24,38 +26,60 @@ schedule_parameters parameters_of(const quote_record& record) {
             record.first_bonus_month, record.bonus_month_1, record.bonus_month_2};
 }
 
+enum class entries_read { complete, missing, bad_month };
+
 // An empty field zeroes its record value and stops the expansion with its message.
-bool read_entry(std::string_view text, std::int32_t& target, const char* missing_message,
-                expansion& out) {
+entries_read read_entry(std::string_view text, std::int32_t& target, const char* missing_message,
+                        expansion& out) {
     if (text.empty()) {
         target = 0;
         out.message = missing_message;
-        return false;
+        return entries_read::missing;
     }
     target = leading_integer(text);
-    return true;
+    return entries_read::complete;
 }
 
-bool read_entries(const quote_record& record, const schedule_entries& in, expansion& out) {
+entries_read read_month(std::string_view text, std::int32_t& target, const char* missing_message,
+                        expansion& out) {
+    const entries_read read = read_entry(text, target, missing_message, out);
+    if (read == entries_read::complete && (target < 1 || target > 12)) {
+        out.message = month_out_of_range_message;
+        return entries_read::bad_month;
+    }
+    return read;
+}
+
+entries_read read_entries(const quote_record& record, const schedule_entries& in, expansion& out) {
     schedule_parameters& p = out.parameters;
-    if (!read_entry(in.start_year, p.start_year, "返済開始年が未入力です", out) ||
-        !read_entry(in.start_month, p.start_month, "返済開始月が未入力です", out)) {
-        return false;
+    entries_read read = read_entry(in.start_year, p.start_year, "返済開始年が未入力です", out);
+    if (read == entries_read::complete) {
+        read = read_month(in.start_month, p.start_month, "返済開始月が未入力です", out);
     }
-    if (record.bonus_payment >= 1) {
-        return read_entry(in.first_bonus_year, p.first_bonus_year, "初回ボーナス返済年が未入力です",
-                          out) &&
-               read_entry(in.first_bonus_month, p.first_bonus_month,
-                          "初回ボーナス返済月が未入力です", out) &&
-               read_entry(in.bonus_month_1, p.bonus_month_1, "ボーナス月１が未入力です", out) &&
-               read_entry(in.bonus_month_2, p.bonus_month_2, "ボーナス月２が未入力です", out);
+    if (read != entries_read::complete) {
+        return read;
     }
-    // Without a bonus the bonus fields are not read; their stored values are cleared.
-    p.first_bonus_year = 0;
-    p.first_bonus_month = 0;
-    p.bonus_month_1 = 0;
-    p.bonus_month_2 = 0;
-    return true;
+    if (record.bonus_payment < 1) {
+        // Without a bonus the bonus fields are not read; their stored values are cleared.
+        p.first_bonus_year = 0;
+        p.first_bonus_month = 0;
+        p.bonus_month_1 = 0;
+        p.bonus_month_2 = 0;
+        return read;
+    }
+    read =
+        read_entry(in.first_bonus_year, p.first_bonus_year, "初回ボーナス返済年が未入力です", out);
+    if (read == entries_read::complete) {
+        read = read_month(in.first_bonus_month, p.first_bonus_month,
+                          "初回ボーナス返済月が未入力です", out);
+    }
+    if (read == entries_read::complete) {
+        read = read_month(in.bonus_month_1, p.bonus_month_1, "ボーナス月１が未入力です", out);
+    }
+    if (read == entries_read::complete) {
+        read = read_month(in.bonus_month_2, p.bonus_month_2, "ボーナス月２が未入力です", out);
+    }
+    return read;
 }
 
 // Builds row 0 and one row per payment; gives the number of bonus months met.
@@ -106,13 +130,101 @@ std::string formatted(const char* format, long long first, long long second) {
     return buffer;
 }
 
+// What "%<width>d" (pad ' ') or "%0<width>d" (pad '0') writes.
+char* put_integer(char* at, std::int32_t value, int width, char pad) {
+    std::array<char, 16> digits{};
+    char* const end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
+    const char* from = digits.data();
+    const auto length = static_cast<int>(end - from);
+    if (pad == '0' && value < 0) {
+        *at++ = *from++;  // zeros go after the sign
+    }
+    at = std::fill_n(at, std::max(0, width - length), pad);
+    return std::copy(from, static_cast<const char*>(end), at);
+}
+
+char digit(int value) {
+    return static_cast<char>('0' + value);
+}
+
+// "%3d   %4d/%02d ". Every listed line starts so; the common case of a payment number below
+// 1000 and a four-digit year is written directly.
+char* put_head(char* at, int payment_number, const schedule_row& row) {
+    const int k = payment_number;
+    const int year = row.year;
+    const int month = row.month;
+    if (k < 1 || k > 999 || year < 1000 || year > 9999 || month < 0 || month > 99) {
+        at = put_integer(at, k, 3, ' ');
+        at = std::fill_n(at, 3, ' ');
+        at = put_integer(at, year, 4, ' ');
+        *at++ = '/';
+        at = put_integer(at, month, 2, '0');
+        *at++ = ' ';
+        return at;
+    }
+    at[0] = k >= 100 ? digit(k / 100) : ' ';
+    at[1] = k >= 10 ? digit(k / 10 % 10) : ' ';
+    at[2] = digit(k % 10);
+    at[3] = ' ';
+    at[4] = ' ';
+    at[5] = ' ';
+    at[6] = digit(year / 1000);
+    at[7] = digit(year / 100 % 10);
+    at[8] = digit(year / 10 % 10);
+    at[9] = digit(year % 10);
+    at[10] = '/';
+    at[11] = digit(month / 10);
+    at[12] = digit(month % 10);
+    at[13] = ' ';
+    return at + 14;
+}
+
+// The amount paid is summed wide: two large 32-bit parts must not wrap into a wrong sign.
+std::int64_t paid_amount(const schedule_row& row) {
+    return std::int64_t{row.regular_payment} + row.bonus_part;
+}
+
+// The amount text of the last amount paid asked for.
+class paid_text {
+  public:
+    std::string_view of(std::int64_t amount) {
+        if (length_ == 0 || amount != amount_) {
+            amount_ = amount;
+            length_ = static_cast<std::size_t>(put_amount_text(text_.data(), amount, amount_width) -
+                                               text_.data());
+        }
+        return {text_.data(), length_};
+    }
+
+  private:
+    std::int64_t amount_ = 0;
+    std::size_t length_ = 0;
+    std::array<char, amount_text_capacity> text_{};
+};
+
+// The head, then the amount paid and the balance left.
+std::string line_of(int payment_number, const schedule_row& row, std::string_view paid) {
+    std::array<char, 48 + 2 * amount_text_capacity> text;
+    char* at = put_head(text.data(), payment_number, row);
+    at = std::copy(paid.begin(), paid.end(), at);
+    at = put_amount_text(at, row.balance, amount_width);
+    return std::string(text.data(), at);
+}
+
 }  // namespace
 
 expansion expand(const quote_record& record, const schedule_entries& entered) {
     expansion out;
     out.parameters = parameters_of(record);
-    if (!read_entries(record, entered, out)) {
-        return out;
+    switch (read_entries(record, entered, out)) {
+        case entries_read::complete:
+            break;
+        case entries_read::missing:
+            return out;
+        case entries_read::bad_month:
+            // Unlike a missing entry, a month that cannot be keeps nothing read before it either.
+            out.parameters = parameters_of(record);
+            return out;
     }
     // The table holds 420 payments; refuse a longer quote before writing any row, after the
     // entries are read so that they are kept as for any other stop.
@@ -139,23 +251,19 @@ expansion expand(const quote_record& record, const schedule_entries& entered) {
         return out;
     }
 
+    // Most months pay the same amount, so its text is made once for each run of equal payments.
     out.lines.reserve(out.rows.size() - 1);
+    paid_text paid;
     for (std::size_t k = 1; k < out.rows.size(); ++k) {
-        out.lines.push_back(listing_line(static_cast<int>(k), out.rows[k]));
+        const schedule_row& row = out.rows[k];
+        out.lines.push_back(line_of(static_cast<int>(k), row, paid.of(paid_amount(row))));
     }
     return out;
 }
 
 std::string listing_line(int payment_number, const schedule_row& row) {
-    char head[48];
-    std::snprintf(head, sizeof head, "%3d   %4d/%02d ", payment_number, static_cast<int>(row.year),
-                  static_cast<int>(row.month));
-    // The amount paid is summed wide: two large 32-bit parts must not wrap into a wrong sign.
-    const std::int64_t paid = std::int64_t{row.regular_payment} + row.bonus_part;
-    std::string line = head;
-    line += amount_text(std::to_string(paid), amount_width);
-    line += amount_text(row.balance, amount_width);
-    return line;
+    paid_text paid;
+    return line_of(payment_number, row, paid.of(paid_amount(row)));
 }
 
 void store_expansion(quote_record& record, repayment_table& table, const expansion& result) {

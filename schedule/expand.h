@@ -36,7 +36,7 @@ struct schedule_parameters {
 
 struct expansion {
     // Always to be stored, also when a message stopped the expansion: a value read before the
-    // stop stays read.
+    // stop stays read, except after a month outside 1 to 12, which leaves them as they were.
     schedule_parameters parameters;
     // Row 0 and one row per payment, once the table was built (also when a check then failed);
     // empty when the expansion stopped before building it.
@@ -46,6 +46,7 @@ struct expansion {
     std::string message;  // UTF-8; empty when every check passed
 };
 
+inline const char* const month_out_of_range_message = "月は1から12で入力して下さい";
 inline const char* const too_many_payments_message =
     "返済回数が420回を超えるため明細を展開できません";
 

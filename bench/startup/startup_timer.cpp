@@ -3,13 +3,15 @@
 //
 //     startup_timer ROUNDS NAME=COMMAND [NAME=COMMAND...]
 //
-// Each round starts every command once, in turn, and prints the median wall time of each and
-// its ratio to the first. The display must have no window manager, so that a program's window
-// is mapped straight onto the root window, where the timer sees it.
+// Each round starts every command once, in turn, and prints the median wall time and the median
+// peak memory (maximum resident set) of each, with their ratios to the first. The display must have
+// no window manager, so that a program's window is mapped straight onto the root window, where the
+// timer sees it.
 
 #include <X11/Xlib.h>
 #include <X11/keysym.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -28,6 +30,12 @@ struct program {
     std::string name;
     std::string command;
     std::vector<double> milliseconds;
+    std::vector<double> peak_mebibytes;
+};
+
+struct run_result {
+    double milliseconds = -1;  // negative when something went wrong
+    double peak_mebibytes = 0;
 };
 
 void send_key(Display* display, Window window, KeyCode code) {
@@ -47,8 +55,7 @@ void send_key(Display* display, Window window, KeyCode code) {
 }
 
 // Starts the command, presses Escape in the first window it maps, and waits for it to end.
-// Returns the wall time in milliseconds, or a negative value when something went wrong.
-double time_once(Display* display, const std::string& command) {
+run_result time_once(Display* display, const std::string& command) {
     const Window root = DefaultRootWindow(display);
     XSelectInput(display, root, SubstructureNotifyMask);
     XSync(display, True);  // forget the events of earlier rounds
@@ -60,21 +67,22 @@ double time_once(Display* display, const std::string& command) {
         _exit(127);
     }
     if (child < 0) {
-        return -1;
+        return {};
     }
 
     const KeyCode escape = XKeysymToKeycode(display, XK_Escape);
     bool pressed = false;
     int status = 0;
+    rusage usage{};
     for (;;) {
-        const pid_t ended = waitpid(child, &status, WNOHANG);
+        const pid_t ended = wait4(child, &status, WNOHANG, &usage);
         if (ended == child) {
             break;
         }
         if (std::chrono::duration<double>(clock_type::now() - start).count() > 30) {
             kill(child, SIGKILL);
             waitpid(child, &status, 0);
-            return -1;
+            return {};
         }
         while (XPending(display) > 0) {
             XEvent event;
@@ -88,9 +96,11 @@ double time_once(Display* display, const std::string& command) {
     }
     const auto end = clock_type::now();
     if (!pressed || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        return -1;
+        return {};
     }
-    return std::chrono::duration<double, std::milli>(end - start).count();
+    // ru_maxrss counts KiB on Linux; the shell the command starts in is replaced by it.
+    return {std::chrono::duration<double, std::milli>(end - start).count(),
+            static_cast<double>(usage.ru_maxrss) / 1024.0};
 }
 
 double median(std::vector<double> values) {
@@ -115,7 +125,7 @@ int main(int argc, char* argv[]) {
             std::fprintf(stderr, "not NAME=COMMAND: %s\n", argv[i]);
             return 2;
         }
-        programs.push_back({argument.substr(0, equals), argument.substr(equals + 1), {}});
+        programs.push_back({argument.substr(0, equals), argument.substr(equals + 1), {}, {}});
     }
     Display* display = XOpenDisplay(nullptr);
     if (display == nullptr) {
@@ -126,26 +136,35 @@ int main(int argc, char* argv[]) {
     // One unmeasured round warms the file cache for both.
     for (int round = -1; round < rounds; ++round) {
         for (program& each : programs) {
-            const double time = time_once(display, each.command);
-            if (time < 0) {
+            const run_result result = time_once(display, each.command);
+            if (result.milliseconds < 0) {
                 std::fprintf(stderr, "%s did not show a window and end on Escape\n",
                              each.name.c_str());
                 return 1;
             }
             if (round >= 0) {
-                each.milliseconds.push_back(time);
+                each.milliseconds.push_back(result.milliseconds);
+                each.peak_mebibytes.push_back(result.peak_mebibytes);
             }
         }
     }
     XCloseDisplay(display);
 
-    const double reference = median(programs.front().milliseconds);
+    const double time_reference = median(programs.front().milliseconds);
+    const double memory_reference = median(programs.front().peak_mebibytes);
     for (const program& each : programs) {
         const auto [low, high] =
             std::minmax_element(each.milliseconds.begin(), each.milliseconds.end());
         std::printf("%-16s median %7.1f ms  (min %7.1f, max %7.1f, %d runs)  %.2fx\n",
                     each.name.c_str(), median(each.milliseconds), *low, *high, rounds,
-                    median(each.milliseconds) / reference);
+                    median(each.milliseconds) / time_reference);
+    }
+    for (const program& each : programs) {
+        const auto [low, high] =
+            std::minmax_element(each.peak_mebibytes.begin(), each.peak_mebibytes.end());
+        std::printf("%-16s peak   %7.1f MiB (min %7.1f, max %7.1f)           %.2fx\n",
+                    each.name.c_str(), median(each.peak_mebibytes), *low, *high,
+                    median(each.peak_mebibytes) / memory_reference);
     }
     return 0;
 }

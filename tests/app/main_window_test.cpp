@@ -170,7 +170,7 @@ TEST_F(main_window_test, every_field_answers_to_its_control_number_and_name) {
 
 TEST_F(main_window_test, tab_runs_through_the_inputs_then_the_buttons) {
     QStringList visited;
-    for (int i = 0; i < 15; ++i) {
+    for (int i = 0; i < 16; ++i) {
         visited << QApplication::focusWidget()->objectName();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
@@ -178,7 +178,7 @@ TEST_F(main_window_test, tab_runs_through_the_inputs_then_the_buttons) {
                                     "skip_months_field", "bonus_amount_field", "bonus_count_field",
                                     "deferment_field", "calculate_button", "save_button",
                                     "quit_button", "open_button", "print_button", "settings_button",
-                                    "schedule_button", "rate_field"}));
+                                    "schedule_button", "plans_button", "rate_field"}));
 }
 
 TEST_F(main_window_test, first_example_end_to_end) {
@@ -308,7 +308,22 @@ TEST_F(main_window_test, a_missing_input_is_reported_and_changes_no_output) {
     EXPECT_EQ(messages.messages[0].text, QStringLiteral("実質年率が未入力です"));
     EXPECT_EQ(named(QStringLiteral("融資手数料"))->text(), QStringLiteral("       159,900"));
     EXPECT_EQ(session.record.loan_fee, 159900);
-    EXPECT_EQ(session.table[0].year, 0) << "the table is emptied before the inputs are read";
+    EXPECT_EQ(session.table[0].year, 0) << "a missing input still empties the table";
+}
+
+// Unlike a missing input, a quote out of range leaves the repayment table as well.
+TEST_F(main_window_test, an_input_out_of_range_is_reported_and_changes_nothing) {
+    type_first_example();
+    press_enter();
+    session.table[0].year = 2026;
+    named(QStringLiteral("返済回数"))->setText(QStringLiteral("0"));
+    click("calculate_button");
+
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, QStringLiteral("支払回数が範囲外です"));
+    EXPECT_EQ(named(QStringLiteral("融資手数料"))->text(), QStringLiteral("       159,900"));
+    EXPECT_EQ(session.record.payment_count, 36);
+    EXPECT_EQ(session.table[0].year, 2026);
 }
 
 // The schedule and the print confirmation open whatever the calculation's outcome.

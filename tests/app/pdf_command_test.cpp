@@ -39,7 +39,10 @@ TEST(pdf_command, writes_what_was_asked_or_says_why_not) {
     quote_record incomplete = good;
     write_slot(incomplete.rate_text, "");
     quote_record unlisted = good;
+    unlisted.first_bonus_year = 2024;
+    unlisted.first_bonus_month = 7;
     unlisted.bonus_month_1 = 7;
+    unlisted.bonus_month_2 = 7;
     write_slot(unlisted.bonus_addition_text, "10,000");
     write_slot(unlisted.bonus_count_text, "6");
     // The quote folder under XDG_DATA_HOME; the working directory holds a copy for the path row.

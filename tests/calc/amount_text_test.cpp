@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
+#include <random>
 #include <string>
+#include <vector>
 
 namespace carloan {
 namespace {
@@ -103,6 +107,48 @@ TEST(amount_text, never_exceeds_its_capacity) {
     EXPECT_EQ(amount_text("-" + std::string(61, '1'), 14), "");
     EXPECT_EQ(amount_text("12", 81), blanks(79) + "12");
     EXPECT_EQ(amount_text("12", 200), "");
+}
+
+// The figures are formatted from their values; they must read exactly as their "%d" texts do.
+TEST(amount_text, of_a_value_is_that_of_its_decimal_text) {
+    std::vector<std::int64_t> values{0,
+                                     -1,
+                                     999,
+                                     1000,
+                                     -1000,
+                                     999999,
+                                     1000000,
+                                     2147483647,
+                                     -2147483647 - 1,
+                                     4294967294,
+                                     -4294967296,
+                                     999999999999,
+                                     1000000000000,
+                                     std::numeric_limits<std::int64_t>::max(),
+                                     std::numeric_limits<std::int64_t>::min()};
+    std::mt19937_64 random(7);
+    for (int i = 0; i < 2000; ++i) {
+        values.push_back(static_cast<std::int64_t>(random()) >> (random() % 64));
+    }
+    for (const std::int64_t value : values) {
+        for (const int width : {0, count_width, comparison_width, amount_width, 70, 81, 200}) {
+            const std::string expected = amount_text(std::to_string(value), width);
+            std::string appended = "x";
+            append_amount_text(appended, value, width);
+            ASSERT_EQ(appended, "x" + expected) << value << " at width " << width;
+            if (value == static_cast<std::int32_t>(value)) {
+                ASSERT_EQ(amount_text(static_cast<std::int32_t>(value), width), expected);
+            }
+        }
+    }
+}
+
+TEST(number_value, is_the_leading_integer_of_the_number_characters) {
+    for (const char* text : {"", "abc", " 1,234,567円", "1 2 3", "+-5", "-+5", "-", "..5", "1.5",
+                             "12-34", "x-7", "99999999999", "-99999999999", "-2147483648"}) {
+        EXPECT_EQ(number_value(text), leading_integer(number_characters(text)))
+            << '"' << text << '"';
+    }
 }
 
 TEST(right_alignment, removes_every_blank_then_pads) {

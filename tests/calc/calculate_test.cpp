@@ -131,9 +131,8 @@ TEST(calculate, adjusts_the_deferment_by_bonus_and_cycle) {
         {"", add_on_second_cycle, 2, 553400},
         {"0", add_on, 0, 543800},
         {"0", add_on_second_cycle, 0, 553400},  // only positive deferments move
-        {"-2", add_on_second_cycle, -2, 553400},
-        {"3", add_on, 3, 543800},  // 3 is not above the threshold
-        {"4", add_on, 4, 543682},  // split fee
+        {"3", add_on, 3, 543800},               // 3 is not above the threshold
+        {"4", add_on, 4, 543682},               // split fee
         {"6", add_on_second_cycle, 7, 563154},
     };
     for (const row& r : rows) {
@@ -189,10 +188,6 @@ TEST(calculate, degenerate_inputs_give_zero_figures_without_failing) {
             0,    25000,   25000, 59, 10},
         {"rate 0, total bonus",         {"0", "60", "2,000,000", "", "90,000", "10", "6"}, total,
             0,    22000,   22000, 49, 10},
-        {"0 payments",                  {"9.9", "0", "1,000,000"},                        add_on,
-            0,    1000000, 0,     -1, 0},
-        {"0 payments, total",           {"9.9", "0", "1,000,000"},                        total,
-            0,    1000000, 0,     -1, 0},
         // clang-format on
     };
     for (const row& r : rows) {
@@ -205,20 +200,47 @@ TEST(calculate, degenerate_inputs_give_zero_figures_without_failing) {
         EXPECT_EQ(result.later_count, r.later_count);
         EXPECT_EQ(result.bonus_count, r.bonus_count);
     }
-    EXPECT_EQ(completed({"9.9", "0", "1"}, add_on).later_count_text, blanks(3) + "-1");
-
-    const calc_result all_bonus = completed({"9.9", "10", "1,000,000", "", "90,000", "10"}, total);
-    EXPECT_EQ(all_bonus.later_payment, 0);
-    EXPECT_EQ(all_bonus.later_count, -1);
 }
 
-TEST(calculate, keeps_the_low_32_bits_of_sums_beyond_the_range) {
-    const calc_result r = completed({"9.9", "36", "2147483647"}, add_on);
-    EXPECT_EQ(r.net_balance, 2147483647);
-    EXPECT_GT(r.loan_fee, 0);
-    const auto wide = std::int64_t{r.loan_fee} + 2147483647;
-    EXPECT_EQ(r.loan_amount, static_cast<std::int32_t>(static_cast<std::uint32_t>(wide)));
-    EXPECT_LT(r.loan_amount, 0);
+// Inputs are checked as they are read, after the missing-input check of the same field; the bonus
+// consistency checks come after all of them, the figures' range last.
+TEST(calculate, refuses_inputs_and_figures_out_of_range) {
+    const char* const figures = "計算結果が範囲外です";
+    struct row {
+        calc_inputs inputs;
+        current_flags flags;
+        const char* message;  // empty: the quote completes
+    } rows[] = {
+        {{"9.9", "0", "1,000,000"}, add_on, "支払回数が範囲外です"},
+        {{"9.9", "-5", ""}, add_on, "支払回数が範囲外です"},
+        {{"9.9", "36", "-1"}, add_on, "差引残高が範囲外です"},
+        {{"9.9", "36", "1,000,000", "-1"}, add_on, "スキップ月数が範囲外です"},
+        {{"9.9", "36", "1,000,000", "", "-50,000"}, total, "ボーナス加算額が範囲外です"},
+        {{"9.9", "36", "1,000,000", "", "", "-1"}, add_on, "ボーナス回数が範囲外です"},
+        {{"9.9", "36", "1,000,000", "", "", "", "-1"}, add_on, "据置月数が範囲外です"},
+        {{"99999.9999", "36", "1,000,000"}, add_on, figures},  // the fee passes 32 bits
+        {{"9.9", "36", "3000000000"}, add_on, figures},        // so does the loan amount
+        {{"9.9", "36", "1,000,000", "2147483647"}, add_on, figures},
+        {{"6000", "420", "1,000"}, add_on, figures},  // the fee rate passes the double range
+        {{"9.9", "10", "1,000,000", "", "90,000", "10"}, total, figures},    // later count -1
+        {{"9.9", "36", "1,000,000", "", "500,000", "10"}, add_on, figures},  // negative payments
+        {{"9.9", "36", "1,000,000", "", "50,000", "1", "2147483647"}, add_on_second_cycle, figures},
+        // The edges inside the range.
+        {{"0", "1", "2147483647"}, add_on, ""},
+        {{"9.9", "1", "0", "0", "", "0", "0"}, total, ""},
+        {{"0", "2147483647", "1,000,000"}, add_on, ""},
+        {{"9.9", "36", "1,000,000", "", "50,000", "1", "2147483647"}, add_on, ""},
+    };
+    for (const row& r : rows) {
+        SCOPED_TRACE(r.inputs.rate_text + " / " + r.inputs.payment_count_text + " / " +
+                     r.inputs.net_balance_text + " -> " + r.message);
+        const calc_outcome outcome = calculate(r.inputs, r.flags);
+        EXPECT_EQ(outcome.message, r.message);
+        EXPECT_EQ(outcome.result.has_value(), *r.message == '\0');
+        EXPECT_EQ(outcome.out_of_range, *r.message != '\0');
+    }
+    EXPECT_EQ(completed({"0", "1", "2147483647"}, add_on).first_payment, 2147483647);
+    EXPECT_FALSE(calculate({"9.9", "36", ""}, add_on).out_of_range);
 }
 
 TEST(calculate, skip_months_raise_the_comparison_by_the_skip_fee) {
@@ -256,7 +278,7 @@ TEST(calculate, keeps_at_most_9_bytes_of_the_rate_text) {
         {"12345678" + yen, "12345678"},  // never half of the ％
     };
     for (const row& r : rows) {
-        EXPECT_EQ(completed({r.typed, "36", "1,000,000"}, add_on).rate_text, r.kept) << r.typed;
+        EXPECT_EQ(completed({r.typed, "36", "1"}, add_on).rate_text, r.kept) << r.typed;
     }
 }
 

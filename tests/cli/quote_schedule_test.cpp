@@ -82,6 +82,8 @@ TEST(schedule_option, says_why_it_cannot_list) {
          exit_schedule_refused, "ボーナス月１が未入力です"},
         {"start month missing", with(bonus_quote, {"--schedule", "2024/"}), exit_schedule_refused,
          "返済開始月が未入力です"},
+        {"start month 0", with(bonus_quote, {"--schedule", "2016/0"}), exit_schedule_refused,
+         "月は1から12で入力して下さい"},
         {"bonus count", with(bonus_quote, {"--first-bonus", "2024/9", "--bonus-months", "9,9"}),
          exit_schedule_refused, "ボーナス回数は(5)回です。指定した回数(10)と異なります"},
         {"deferment", with(bonus_quote, {"--first-bonus", "2024/3", "--bonus-months", "9,3"}),

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 
@@ -31,7 +32,8 @@ generated_quote generate(std::mt19937& random) {
     q.inputs.rate_text =
         pick(0, 40) == 0 ? "0" : std::to_string(pick(1, 29)) + "." + std::to_string(pick(0, 9));
     q.inputs.payment_count_text = std::to_string(payments);
-    q.inputs.net_balance_text = std::to_string(pick(100, 50000) * 100);
+    const int balance = pick(100, 50000) * 100;
+    q.inputs.net_balance_text = std::to_string(balance);
     if (pick(0, 3) == 0) {
         q.inputs.skip_months_text = std::to_string(pick(0, 3));
     }
@@ -46,7 +48,10 @@ generated_quote generate(std::mt19937& random) {
     q.with_bonus = pick(0, 2) != 0 && deferment <= payments;
     if (q.with_bonus) {
         const int bonus_count = (payments - deferment) / 6 + 1;
-        q.inputs.bonus_addition_text = std::to_string(pick(1, 60) * 10000);
+        // The bonus months repay at most about half the balance: more leaves the monthly
+        // payments negative, which the calculation refuses.
+        q.inputs.bonus_addition_text =
+            std::to_string(pick(1, std::max(1, balance / bonus_count / 20000)) * 10000);
         q.inputs.bonus_count_text = std::to_string(bonus_count);
         q.inputs.deferment_text = std::to_string(deferment);
 
@@ -68,6 +73,12 @@ TEST(expand_property, balance_ends_at_zero_when_the_bonus_count_agrees) {
     for (int i = 0; i < quotes; ++i) {
         const generated_quote q = generate(random);
         const calc_outcome outcome = calculate(q.inputs, q.flags);
+        // Now and then the bonus months leave nothing for the monthly payments (a single payment
+        // that is a bonus month, a bonus as large as a tiny balance); the calculation refuses
+        // those.
+        if (outcome.out_of_range) {
+            continue;
+        }
         ASSERT_TRUE(outcome.result) << outcome.message;
         quote_record record{};
         store_result(record, *outcome.result, q.flags);

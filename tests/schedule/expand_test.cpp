@@ -180,6 +180,49 @@ TEST(expand, stops_in_order_and_keeps_what_was_read) {
          too_many_payments_message,
          {2001, 1, 2001, 6, 6, 12},
          false},
+        // A month outside 1 to 12 stops where it is read and keeps nothing read before it.
+        {"start month 0",
+         bonus_quote,
+         {"2016", "0", "", "", "", ""},
+         month_out_of_range_message,
+         {1997, 3, 1998, 9, 6, 11},
+         false},
+        {"start month 13",
+         no_bonus_quote,
+         {"2000", "13", "", "", "", ""},
+         month_out_of_range_message,
+         {1997, 3, 1998, 9, 6, 11},
+         false},
+        {"first bonus month",
+         bonus_quote,
+         {"2000", "5", "2000", "-7", "7", "12"},
+         month_out_of_range_message,
+         {1997, 3, 1998, 9, 6, 11},
+         false},
+        {"bonus month 1",
+         bonus_quote,
+         {"2000", "5", "2000", "7", "0", ""},
+         month_out_of_range_message,
+         {1997, 3, 1998, 9, 6, 11},
+         false},
+        {"bonus month 2",
+         bonus_quote,
+         {"2000", "5", "2000", "7", "7", "2147483647"},
+         month_out_of_range_message,
+         {1997, 3, 1998, 9, 6, 11},
+         false},
+        {"bonus months unread without a bonus",
+         no_bonus_quote,
+         {"2000", "1", "", "0", "13", ""},
+         "",
+         {2000, 1, 0, 0, 0, 0},
+         true},
+        {"month before too many",
+         long_quote,
+         {"2001", "13", "2001", "6", "6", "12"},
+         month_out_of_range_message,
+         {1997, 3, 1998, 9, 6, 11},
+         false},
         {"missing before too many",
          long_quote,
          {"2001", "", "2001", "6", "6", "12"},
@@ -247,18 +290,11 @@ TEST(expand, months_roll_over_the_year) {
          3,
          {{2000, 11}, {2000, 12}, {2001, 1}, {2001, 2}}},
         {"january", {"2000", "1", "", "", "", ""}, 2, {{2000, 0}, {2000, 1}, {2000, 2}}},
-        // A month beyond 12 starts over in January of the next year.
-        {"month 14", {"2000", "14", "", "", "", ""}, 2, {{2000, 13}, {2001, 1}, {2001, 2}}},
-        {"month 0", {"2000", "0", "", "", "", ""}, 2, {{2000, -1}, {2000, 0}, {2000, 1}}},
         // Years at the end of the 32-bit range wrap instead of overflowing.
         {"last year",
          {"2147483647", "12", "", "", "", ""},
          2,
          {{int_max, 11}, {int_max, 12}, {int_min, 1}}},
-        {"lowest month",
-         {"1", "-2147483648", "", "", "", ""},
-         2,
-         {{1, int_max}, {1, int_min}, {1, int_min + 1}}},
     };
     for (const calendar_case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -292,8 +328,6 @@ TEST(expand, checks_against_the_calculation) {
     no_bonus_counted.bonus_count = 1;
     figures no_bonus_deferred = no_bonus_quote;
     no_bonus_deferred.deferment_months = 1;
-    figures no_bonus_total = no_bonus_quote;
-    no_bonus_total.bonus_method = 1;
     const check_case cases[] = {
         // 36 payments from May 2000 meet July and December of 2000 to 2002; a first bonus in
         // December 2000 leaves 5 of them.
@@ -318,8 +352,6 @@ TEST(expand, checks_against_the_calculation) {
          no_bonus_deferred,
          {"2000", "5", "", "", "", ""},
          "ボーナス据置月数は(0)ヶ月です。指定した月数(1)と異なります"},
-        // A start month of 0 lists a month 0, which must not meet the cleared bonus months.
-        {"no bonus, month 0", no_bonus_total, {"2000", "0", "", "", "", ""}, ""},
     };
     for (const check_case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -348,8 +380,8 @@ TEST(expand, extreme_entries_stay_defined) {
     // must give its true month count, not a wrapped one.
     const figures quote{int_max, 420, int_min, int_max, int_max, 0, 0, 1, 1};
     const expansion out =
-        expand(record_of(quote), {"-2147483648", "2147483647", "2147483647", "-5", "1", "13"});
-    EXPECT_EQ(out.message, "ボーナス据置月数は(49392123889)ヶ月です。指定した月数(0)と異なります");
+        expand(record_of(quote), {"-2147483648", "12", "2147483647", "1", "1", "12"});
+    EXPECT_EQ(out.message, "ボーナス据置月数は(51539607530)ヶ月です。指定した月数(0)と異なります");
     ASSERT_EQ(out.rows.size(), 421u);
 }
 

@@ -1,0 +1,172 @@
+#include "plans/plan_comparison.h"
+
+#include "text/cp932.h"
+
+#include <string_view>
+
+namespace carloan {
+namespace {
+
+// The full-width forms an input method gives when the clerk leaves it on: digits ０ to ９, the
+// comma ，, the ideographic comma 、 and the ideographic space.
+constexpr unsigned char double_byte_symbol = 0x81;
+constexpr unsigned char double_byte_digit = 0x82;
+constexpr unsigned char full_width_space = 0x40;
+constexpr unsigned char ideographic_comma = 0x41;
+constexpr unsigned char full_width_comma = 0x43;
+constexpr unsigned char full_width_zero = 0x4F;
+
+// The list with full-width digits and separators made half-width, or nothing when it holds any
+// other double-byte character.
+std::optional<std::string> half_width(std::string_view list) {
+    std::string out;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(list[i]);
+        if (!is_lead_byte(byte)) {
+            out += list[i];
+            continue;
+        }
+        if (i + 1 == list.size()) {
+            return std::nullopt;
+        }
+        const auto trail = static_cast<unsigned char>(list[++i]);
+        if (byte == double_byte_digit && trail >= full_width_zero && trail < full_width_zero + 10) {
+            out += static_cast<char>('0' + (trail - full_width_zero));
+        } else if (byte == double_byte_symbol &&
+                   (trail == ideographic_comma || trail == full_width_comma)) {
+            out += ',';
+        } else if (byte == double_byte_symbol && trail == full_width_space) {
+            out += ' ';
+        } else {
+            return std::nullopt;
+        }
+    }
+    return out;
+}
+
+std::string_view trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == text.npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// 1 to 420 in plain digits; anything else, however long, is out.
+std::optional<std::int32_t> count_of(std::string_view entry) {
+    if (entry.empty() || entry.size() > 4 || entry.find_first_not_of("0123456789") != entry.npos) {
+        return std::nullopt;
+    }
+    std::int32_t value = 0;
+    for (const char digit : entry) {
+        value = value * 10 + (digit - '0');
+    }
+    if (value < min_payment_count || value > max_payment_count) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::string cp932(std::string_view utf8) {
+    return utf8_to_cp932(utf8).value_or(std::string{});
+}
+
+std::string trimmed_text(std::string_view text) {
+    return std::string(trimmed(text));
+}
+
+// "32,200×35回", as the main window shows an amount with its count.
+std::string times_count(std::string_view amount, std::string_view count) {
+    return trimmed_text(amount) + cp932("×") + trimmed_text(count) + cp932("回");
+}
+
+}  // namespace
+
+std::variant<std::vector<std::int32_t>, std::string> parse_payment_counts(std::string_view list) {
+    const std::string bad_count = "返済回数は1から420で入力して下さい";
+    const std::optional<std::string> plain = half_width(list);
+    if (!plain) {
+        return bad_count;
+    }
+    std::vector<std::int32_t> counts;
+    std::string_view rest = *plain;
+    while (true) {
+        const auto comma = rest.find(',');
+        const std::string_view entry = trimmed(rest.substr(0, comma));
+        if (!entry.empty()) {
+            const std::optional<std::int32_t> count = count_of(entry);
+            if (!count) {
+                return bad_count;
+            }
+            counts.push_back(*count);
+        }
+        if (comma == rest.npos) {
+            break;
+        }
+        rest.remove_prefix(comma + 1);
+    }
+    if (counts.empty()) {
+        return std::string("比較する返済回数が未入力です");
+    }
+    if (counts.size() > max_compared_counts) {
+        return std::string("比較できる返済回数は12個までです");
+    }
+    return counts;
+}
+
+calc_inputs with_payment_count(calc_inputs inputs, std::int32_t count) {
+    inputs.payment_count_text = std::to_string(count);
+    return inputs;
+}
+
+calc_inputs with_net_balance(calc_inputs inputs, std::int32_t balance) {
+    inputs.net_balance_text = std::to_string(balance);
+    return inputs;
+}
+
+std::vector<plan_column> compare_plans(const calc_inputs& inputs, const current_flags& flags,
+                                       std::span<const std::int32_t> counts) {
+    std::vector<plan_column> columns;
+    columns.reserve(counts.size());
+    for (const std::int32_t count : counts) {
+        columns.push_back({count, calculate(with_payment_count(inputs, count), flags)});
+    }
+    return columns;
+}
+
+std::vector<plan_row> plan_rows(std::span<const plan_column> columns, const current_flags& flags) {
+    struct row_source {
+        const char* label;
+        std::string (*cell)(const calc_result&);
+    };
+    const row_source sources[] = {
+        {"融資手数料", [](const calc_result& r) { return trimmed_text(r.loan_fee_text); }},
+        {"融資額", [](const calc_result& r) { return trimmed_text(r.loan_amount_text); }},
+        {"１回目", [](const calc_result& r) { return trimmed_text(r.first_payment_text); }},
+        {"２回目以降",
+         [](const calc_result& r) {
+             return times_count(r.later_payment_text, r.later_count_text);
+         }},
+        {flags.bonus_method == 1 ? "ボーナス月返済" : "ボーナス月加算",
+         [](const calc_result& r) {
+             return times_count(r.bonus_payment_text, r.bonus_times_text);
+         }},
+        {"Ｓ１均等比較", [](const calc_result& r) { return trimmed_text(r.comparison_text); }},
+    };
+
+    std::vector<plan_row> rows;
+    plan_row& count_row = rows.emplace_back(plan_row{cp932("返済回数"), {}});
+    for (const plan_column& column : columns) {
+        count_row.cells.push_back(std::to_string(column.payment_count) + cp932("回"));
+    }
+    const std::string none = cp932("－");
+    for (const row_source& source : sources) {
+        plan_row& row = rows.emplace_back(plan_row{cp932(source.label), {}});
+        for (const plan_column& column : columns) {
+            row.cells.push_back(column.outcome.result ? source.cell(*column.outcome.result) : none);
+        }
+    }
+    return rows;
+}
+
+}  // namespace carloan

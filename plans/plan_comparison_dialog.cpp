@@ -1,0 +1,240 @@
+#include "plans/plan_comparison_dialog.h"
+
+#include "calc/amount_text.h"
+#include "plans/budget_search.h"
+#include "plans/plan_page.h"
+#include "print/print_confirmation_dialog.h"
+#include "print/print_pages.h"
+#include "text/cp932.h"
+#include "text/qt_text.h"
+#include "ui/ascii_digits.h"
+#include "ui/dialog_placement.h"
+#include "ui/message_box.h"
+#include "ui/session.h"
+#include "ui_plan_comparison_dialog.h"
+
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QPushButton>
+#include <QScreen>
+#include <QStringList>
+#include <QStyle>
+#include <QTableWidget>
+
+#include <string_view>
+#include <utility>
+
+namespace carloan {
+namespace {
+
+// A new quote's title names no customer; the printout then leaves the name out.
+constexpr std::string_view new_quote_title = "新規";
+
+QString utf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Item views ask for no more than a modest default size; the table asks for all its cells, as far
+// as the screen allows, and scrolls beyond that.
+void fit_to_contents(QTableWidget* table) {
+    int width = 2 * table->frameWidth() + table->verticalHeader()->sizeHint().width();
+    for (int c = 0; c < table->columnCount(); ++c) {
+        width += table->columnWidth(c);
+    }
+    int height = 2 * table->frameWidth();
+    for (int r = 0; r < table->rowCount(); ++r) {
+        height += table->rowHeight(r);
+    }
+    const int scroll_bar = table->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const QRect screen = table->screen()->availableGeometry();
+    if (width > screen.width() * 9 / 10) {
+        width = screen.width() * 9 / 10;
+        height += scroll_bar;
+    }
+    table->setMinimumWidth(width);
+    table->setFixedHeight(height);
+}
+
+// One column per entry of the rows' cells, the row labels down the side. A cell of a refused
+// column explains itself in its tool tip.
+void fill_table(QTableWidget* table, const std::vector<plan_row>& rows,
+                const std::vector<QString>& column_messages) {
+    table->clearContents();
+    table->setRowCount(static_cast<int>(rows.size()));
+    table->setColumnCount(static_cast<int>(column_messages.size()));
+    QStringList labels;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        labels << from_cp932(rows[r].label);
+        for (std::size_t c = 0; c < rows[r].cells.size(); ++c) {
+            auto* item = new QTableWidgetItem(from_cp932(rows[r].cells[c]));
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            item->setToolTip(column_messages[c]);
+            table->setItem(static_cast<int>(r), static_cast<int>(c), item);
+        }
+    }
+    table->setVerticalHeaderLabels(labels);
+    table->resizeColumnsToContents();
+    fit_to_contents(table);
+}
+
+}  // namespace
+
+plan_comparison_dialog::plan_comparison_dialog(const session_state& session, calc_inputs inputs,
+                                               QWidget* main_window)
+    : QDialog(main_window),
+      ui_(std::make_unique<Ui::plan_comparison_dialog>()),
+      session_(session),
+      inputs_(std::move(inputs)),
+      main_window_(main_window) {
+    ui_->setupUi(this);
+    for (QLineEdit* field : {ui_->counts_field, ui_->budget_field}) {
+        field->setValidator(new cp932_validator(field));
+        accept_full_width_digits(field);
+    }
+    ui_->counts_field->setText(utf8(default_compared_counts));
+
+    connect(ui_->compare_button, &QPushButton::clicked, this, &plan_comparison_dialog::compare);
+    connect(ui_->use_count_button, &QPushButton::clicked, this, &plan_comparison_dialog::use_count);
+    connect(ui_->balance_button, &QPushButton::clicked, this,
+            &plan_comparison_dialog::solve_balance);
+    connect(ui_->payments_button, &QPushButton::clicked, this,
+            &plan_comparison_dialog::solve_payments);
+    connect(ui_->use_answer_button, &QPushButton::clicked, this,
+            &plan_comparison_dialog::use_answer);
+    connect(ui_->print_button, &QPushButton::clicked, this, &plan_comparison_dialog::print);
+    connect(ui_->close_button, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ui_->plan_table, &QTableWidget::itemSelectionChanged, this, [this] {
+        ui_->use_count_button->setEnabled(ui_->plan_table->selectionModel()->hasSelection());
+    });
+
+    compare();
+    show_answer(std::nullopt, false);
+    move_to_screen_corner(this);
+    ui_->counts_field->setFocus();
+}
+
+plan_comparison_dialog::~plan_comparison_dialog() = default;
+
+void plan_comparison_dialog::compare() {
+    const std::optional<std::string> list = to_cp932(ui_->counts_field->text());
+    const auto parsed = parse_payment_counts(list.value_or("?"));
+    if (const auto* message = std::get_if<std::string>(&parsed)) {
+        show_message(this, caption_tavri, utf8(*message));
+        return;
+    }
+    columns_ = compare_plans(inputs_, session_.flags, std::get<std::vector<std::int32_t>>(parsed));
+    show_columns();
+}
+
+void plan_comparison_dialog::show_columns() {
+    std::vector<QString> messages;
+    for (const plan_column& column : columns_) {
+        messages.push_back(utf8(column.outcome.message));
+    }
+    QTableWidget* table = ui_->plan_table;
+    fill_table(table, plan_rows(columns_, session_.flags), messages);
+
+    // The count the form holds starts chosen, so that この回数で計算 does what the clerk expects.
+    table->clearSelection();
+    const std::int32_t current = leading_integer(inputs_.payment_count_text);
+    for (std::size_t c = 0; c < columns_.size(); ++c) {
+        if (columns_[c].payment_count == current) {
+            table->selectColumn(static_cast<int>(c));
+            break;
+        }
+    }
+    ui_->use_count_button->setEnabled(table->selectionModel()->hasSelection());
+    // Wide enough for every column, as far as the screen allows.
+    adjustSize();
+}
+
+std::optional<std::int32_t> plan_comparison_dialog::budget() {
+    const auto read = read_budget(field_cp932(ui_->budget_field->text(), input_read_limit));
+    if (const auto* message = std::get_if<std::string>(&read)) {
+        show_message(this, caption_tavri, utf8(*message));
+        return std::nullopt;
+    }
+    return std::get<std::int32_t>(read);
+}
+
+void plan_comparison_dialog::solve_balance() {
+    if (const std::optional<std::int32_t> limit = budget()) {
+        const std::optional<calc_result> found = largest_balance(inputs_, session_.flags, *limit);
+        found ? show_answer(found, true) : show_no_answer();
+    }
+}
+
+void plan_comparison_dialog::solve_payments() {
+    if (const std::optional<std::int32_t> limit = budget()) {
+        const std::optional<calc_result> found = fewest_payments(inputs_, session_.flags, *limit);
+        found ? show_answer(found, false) : show_no_answer();
+    }
+}
+
+void plan_comparison_dialog::show_no_answer() {
+    show_answer(std::nullopt, false);
+    show_message(this, caption_tavri, utf8(no_plan_within_budget));
+}
+
+// The answer with its whole quote: the net balance first, then the rows of the comparison.
+void plan_comparison_dialog::show_answer(const std::optional<calc_result>& answer,
+                                         bool balance_solved) {
+    answer_ = answer;
+    balance_solved_ = balance_solved;
+    ui_->use_answer_button->setEnabled(answer_.has_value());
+    std::vector<plan_row> rows;
+    if (answer_) {
+        const plan_column column{answer_->payment_count, {answer_, {}}};
+        rows.push_back({*utf8_to_cp932("差引残高"),
+                        {blank_removal(amount_text(answer_->net_balance, amount_width))}});
+        for (plan_row& row : plan_rows({&column, 1}, session_.flags)) {
+            rows.push_back(std::move(row));
+        }
+    }
+    fill_table(ui_->answer_table, rows, std::vector<QString>(answer_ ? 1 : 0));
+    adjustSize();
+}
+
+void plan_comparison_dialog::use_count() {
+    const QModelIndexList chosen = ui_->plan_table->selectionModel()->selectedColumns();
+    if (chosen.isEmpty()) {
+        return;
+    }
+    const plan_column& column = columns_.at(static_cast<std::size_t>(chosen.front().column()));
+    choice_ = plan_choice{std::to_string(column.payment_count), {}};
+    accept();
+}
+
+// The answer goes into the field it was found for; the other inputs stay as the clerk typed them.
+void plan_comparison_dialog::use_answer() {
+    if (!answer_) {
+        return;
+    }
+    choice_ = balance_solved_ ? plan_choice{{}, amount_text(answer_->net_balance, amount_width)}
+                              : plan_choice{std::to_string(answer_->payment_count), {}};
+    accept();
+}
+
+std::string plan_comparison_dialog::customer_name() const {
+    const QString title = main_window_ != nullptr ? main_window_->windowTitle() : QString();
+    std::string name = customer_name_from_title(field_cp932(title, customer_name_limit));
+    return name == *utf8_to_cp932(new_quote_title) ? std::string() : name;
+}
+
+// The table as shown, through the estimate's printer path and with its messages.
+void plan_comparison_dialog::print() {
+    const std::vector<page_string> page =
+        plan_comparison_page(plan_rows(columns_, session_.flags), customer_name(),
+                             read_slot(session_.settings.branch_name), print_time());
+    print_pages(this, utf8(plan_page_title), 1, drawing_of({page}));
+}
+
+std::optional<plan_choice> run_plan_comparison_dialog(QWidget* main_window,
+                                                      const session_state& session,
+                                                      const calc_inputs& inputs) {
+    plan_comparison_dialog dialog(session, inputs, main_window);
+    dialog.exec();
+    return dialog.choice();
+}
+
+}  // namespace carloan

@@ -1,0 +1,26 @@
+#pragma once
+// The plan comparison on paper, as data: every string of its one A4 page in code page 932 with
+// the position of its top-left corner, in the estimate's dots and for the estimate's one font, so
+// that the estimate's drawing draws it on any device.
+
+#include "plans/plan_comparison.h"
+#include "print/page_strings.h"
+
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace carloan {
+
+inline constexpr std::string_view plan_page_title = "お支払いプラン比較";
+// Twelve columns of figures do not fit across a portrait page in a 13-point face, so the table is
+// printed in blocks of this many columns, one under the other, each with the row labels.
+inline constexpr std::size_t plan_page_block_columns = 4;
+
+// The date line, the title, the customer line (left out when the name is empty), the branch name
+// and the table of `rows`.
+std::vector<page_string> plan_comparison_page(std::span<const plan_row> rows,
+                                              std::string_view customer_name,
+                                              std::string_view branch_name, const local_time& now);
+
+}  // namespace carloan
