@@ -9,6 +9,7 @@
 #include <array>
 #include <optional>
 #include <ostream>
+#include <thread>
 
 namespace carloan {
 namespace {
@@ -339,7 +340,7 @@ int run_tool(std::span<const std::string_view> args, std::istream& in, std::ostr
         return out ? exit_ok : exit_failure;
     }
     if (options.batch) {
-        return run_batch(in, out, err);
+        return run_batch(in, out, err, std::thread::hardware_concurrency());
     }
 
     calc_inputs inputs;

@@ -1,9 +1,12 @@
 #include "text/cp932.h"
 
 #include <unicode/ucnv.h>
+#include <unicode/ustring.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <limits>
 #include <memory>
 
 namespace carloan {
@@ -15,10 +18,17 @@ struct converter_closer {
 using converter_ptr = std::unique_ptr<UConverter, converter_closer>;
 
 // Opening a converter is far dearer than a conversion; batch quoting converts millions of fields.
+// Characters without a code page 932 form stop a conversion to it, so that the text is refused
+// rather than stored with '?'; bytes that are no code page 932 character are left out of a
+// conversion from it, where ICU would put U+001A (a control character) or U+FFFD.
 UConverter* windows_31j() {
     thread_local converter_ptr converter = [] {
         UErrorCode status = U_ZERO_ERROR;
         converter_ptr opened(ucnv_open("windows-31j", &status));
+        ucnv_setFromUCallBack(opened.get(), UCNV_FROM_U_CALLBACK_STOP, nullptr, nullptr, nullptr,
+                              &status);
+        ucnv_setToUCallBack(opened.get(), UCNV_TO_U_CALLBACK_SKIP, nullptr, nullptr, nullptr,
+                            &status);
         if (U_FAILURE(status)) {
             opened.reset();
         }
@@ -54,114 +64,75 @@ bool is_ascii(std::string_view text) {
                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-std::u16string utf8_to_utf16(std::string_view utf8, bool& ok) {
-    std::u16string out;
-    out.reserve(utf8.size());
-    ok = true;
-    std::size_t i = 0;
-    while (i < utf8.size()) {
-        const auto b0 = static_cast<unsigned char>(utf8[i]);
-        char32_t cp = 0;
-        std::size_t extra = 0;
-        if (b0 < 0x80) {
-            cp = b0;
-        } else if ((b0 & 0xE0) == 0xC0) {
-            cp = b0 & 0x1F;
-            extra = 1;
-        } else if ((b0 & 0xF0) == 0xE0) {
-            cp = b0 & 0x0F;
-            extra = 2;
-        } else if ((b0 & 0xF8) == 0xF0) {
-            cp = b0 & 0x07;
-            extra = 3;
-        } else {
-            ok = false;
-            return {};
-        }
-        if (i + extra >= utf8.size()) {
-            ok = false;
-            return {};
-        }
-        for (std::size_t k = 1; k <= extra; ++k) {
-            const auto b = static_cast<unsigned char>(utf8[i + k]);
-            if ((b & 0xC0) != 0x80) {
-                ok = false;
-                return {};
-            }
-            cp = (cp << 6) | (b & 0x3F);
-        }
-        i += extra + 1;
-        // Overlong forms would let "\xC0\xB1" pass as the digit 1; surrogates and values past
-        // U+10FFFF are no characters at all.
-        constexpr char32_t shortest[] = {0, 0x80, 0x800, 0x10000};
-        if (cp < shortest[extra] || (cp >= 0xD800 && cp < 0xE000) || cp > 0x10FFFF) {
-            ok = false;
-            return {};
-        }
-        if (cp >= 0x10000) {
-            cp -= 0x10000;
-            out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-            out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
-        } else {
-            out.push_back(static_cast<char16_t>(cp));
-        }
-    }
-    return out;
+bool is_trail_byte(unsigned char byte) {
+    return (byte >= 0x40 && byte <= 0x7E) || (byte >= 0x80 && byte <= 0xFC);
 }
 
-std::string utf16_to_utf8(std::u16string_view utf16) {
-    std::string out;
-    out.reserve(utf16.size() * 3);
-    for (std::size_t i = 0; i < utf16.size(); ++i) {
-        char32_t cp = utf16[i];
-        if (cp >= 0xD800 && cp < 0xDC00 && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 &&
-            utf16[i + 1] < 0xE000) {
-            cp = 0x10000 + ((cp - 0xD800) << 10) + (utf16[i + 1] - 0xDC00);
-            ++i;
-        }
-        if (cp < 0x80) {
-            out.push_back(static_cast<char>(cp));
-        } else if (cp < 0x800) {
-            out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-        } else if (cp < 0x10000) {
-            out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-        } else {
-            out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-            out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-        }
+bool fits_int32(std::size_t size) {
+    return size <= static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max() / 4);
+}
+
+// Code page 932 keeps every ASCII byte as the same character, as Windows does. ICU's
+// windows-31j table instead swaps the controls 0x1A, 0x1C and 0x7F, so ASCII never reaches ICU:
+// only runs of other characters do.
+
+// Appends the code page 932 form of a run of non-ASCII UTF-16 units.
+bool append_cp932(std::string& out, std::u16string_view run) {
+    UConverter* converter = windows_31j();
+    if (converter == nullptr || !fits_int32(run.size())) {
+        return false;
     }
-    return out;
+    std::u16string mapped(run);
+    std::transform(mapped.begin(), mapped.end(), mapped.begin(), to_cp932_sibling);
+    const std::size_t at = out.size();
+    out.resize(at + 2 * run.size() + 1);
+    UErrorCode status = U_ZERO_ERROR;
+    const std::int32_t written =
+        ucnv_fromUChars(converter, out.data() + at, static_cast<std::int32_t>(out.size() - at),
+                        reinterpret_cast<const UChar*>(mapped.data()),
+                        static_cast<std::int32_t>(mapped.size()), &status);
+    if (U_FAILURE(status)) {
+        return false;
+    }
+    out.resize(at + static_cast<std::size_t>(written));
+    return true;
+}
+
+// Appends the UTF-16 form of a run of code page 932 bytes that starts with a non-ASCII byte.
+void append_utf16(std::u16string& out, std::string_view run) {
+    UConverter* converter = windows_31j();
+    if (converter == nullptr || !fits_int32(run.size())) {
+        return;
+    }
+    const std::size_t at = out.size();
+    out.resize(at + run.size() + 1);
+    UErrorCode status = U_ZERO_ERROR;
+    const std::int32_t written =
+        ucnv_toUChars(converter, reinterpret_cast<UChar*>(out.data() + at),
+                      static_cast<std::int32_t>(out.size() - at), run.data(),
+                      static_cast<std::int32_t>(run.size()), &status);
+    out.resize(U_FAILURE(status) ? at : at + static_cast<std::size_t>(written));
 }
 
 }  // namespace
 
 std::optional<std::string> utf16_to_cp932(std::u16string_view utf16) {
-    if (std::all_of(utf16.begin(), utf16.end(), [](char16_t c) { return c < 0x80; })) {
-        return std::string(utf16.begin(), utf16.end());
+    std::string out;
+    out.reserve(utf16.size());
+    std::size_t i = 0;
+    while (i < utf16.size()) {
+        if (utf16[i] < 0x80) {
+            out += static_cast<char>(utf16[i++]);
+            continue;
+        }
+        const std::size_t start = i;
+        while (i < utf16.size() && utf16[i] >= 0x80) {
+            ++i;
+        }
+        if (!append_cp932(out, utf16.substr(start, i - start))) {
+            return std::nullopt;
+        }
     }
-    UConverter* converter = windows_31j();
-    if (converter == nullptr) {
-        return std::nullopt;
-    }
-    std::u16string mapped(utf16);
-    std::transform(mapped.begin(), mapped.end(), mapped.begin(), to_cp932_sibling);
-
-    UErrorCode status = U_ZERO_ERROR;
-    ucnv_reset(converter);
-    ucnv_setFromUCallBack(converter, UCNV_FROM_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &status);
-    std::string out(mapped.size() * 2 + 1, '\0');
-    const int32_t written = ucnv_fromUChars(converter, out.data(), static_cast<int32_t>(out.size()),
-                                            reinterpret_cast<const UChar*>(mapped.data()),
-                                            static_cast<int32_t>(mapped.size()), &status);
-    if (U_FAILURE(status)) {
-        return std::nullopt;
-    }
-    out.resize(static_cast<std::size_t>(written));
     return out;
 }
 
@@ -169,32 +140,43 @@ std::optional<std::string> utf8_to_cp932(std::string_view utf8) {
     if (is_ascii(utf8)) {
         return std::string(utf8);
     }
-    bool ok = false;
-    const std::u16string utf16 = utf8_to_utf16(utf8, ok);
-    if (!ok) {
+    if (!fits_int32(utf8.size())) {
         return std::nullopt;
     }
+    // No UTF-16 form is longer than its UTF-8 form. Ill-formed UTF-8 (overlong forms that would
+    // let "\xC0\xB1" pass as the digit 1, surrogates, values past U+10FFFF) is an error.
+    std::u16string utf16(utf8.size(), u'\0');
+    std::int32_t length = 0;
+    UErrorCode status = U_ZERO_ERROR;
+    u_strFromUTF8(reinterpret_cast<UChar*>(utf16.data()), static_cast<std::int32_t>(utf16.size()),
+                  &length, utf8.data(), static_cast<std::int32_t>(utf8.size()), &status);
+    if (U_FAILURE(status)) {
+        return std::nullopt;
+    }
+    utf16.resize(static_cast<std::size_t>(length));
     return utf16_to_cp932(utf16);
 }
 
 std::u16string cp932_to_utf16(std::string_view cp932) {
-    if (is_ascii(cp932)) {
-        return std::u16string(cp932.begin(), cp932.end());
+    std::u16string out;
+    out.reserve(cp932.size());
+    std::size_t i = 0;
+    while (i < cp932.size()) {
+        if (static_cast<unsigned char>(cp932[i]) < 0x80) {
+            out += static_cast<char16_t>(cp932[i++]);
+            continue;
+        }
+        // A lead byte takes its second byte along, even one in the ASCII range (0x5C in "ソ"), but
+        // only a byte that can be a second byte: "\x81\x7F" is a stray lead byte and DEL.
+        const std::size_t start = i;
+        while (i < cp932.size() && static_cast<unsigned char>(cp932[i]) >= 0x80) {
+            const bool pair = is_lead_byte(static_cast<unsigned char>(cp932[i])) &&
+                              i + 1 < cp932.size() &&
+                              is_trail_byte(static_cast<unsigned char>(cp932[i + 1]));
+            i += pair ? 2 : 1;
+        }
+        append_utf16(out, cp932.substr(start, i - start));
     }
-    UConverter* converter = windows_31j();
-    if (converter == nullptr) {
-        return {};
-    }
-    UErrorCode status = U_ZERO_ERROR;
-    ucnv_reset(converter);
-    std::u16string out(cp932.size() + 1, u'\0');
-    const int32_t written = ucnv_toUChars(converter, reinterpret_cast<UChar*>(out.data()),
-                                          static_cast<int32_t>(out.size()), cp932.data(),
-                                          static_cast<int32_t>(cp932.size()), &status);
-    if (U_FAILURE(status)) {
-        return {};
-    }
-    out.resize(static_cast<std::size_t>(written));
     return out;
 }
 
@@ -202,7 +184,16 @@ std::string cp932_to_utf8(std::string_view cp932) {
     if (is_ascii(cp932)) {
         return std::string(cp932);
     }
-    return utf16_to_utf8(cp932_to_utf16(cp932));
+    const std::u16string utf16 = cp932_to_utf16(cp932);
+    // Every UTF-16 unit takes at most three bytes of UTF-8.
+    std::string out(utf16.size() * 3, '\0');
+    std::int32_t length = 0;
+    UErrorCode status = U_ZERO_ERROR;
+    u_strToUTF8(out.data(), static_cast<std::int32_t>(out.size()), &length,
+                reinterpret_cast<const UChar*>(utf16.data()),
+                static_cast<std::int32_t>(utf16.size()), &status);
+    out.resize(U_FAILURE(status) ? 0 : static_cast<std::size_t>(length));
+    return out;
 }
 
 std::string_view cp932_prefix(std::string_view text, std::size_t limit) {

@@ -18,6 +18,7 @@ namespace carloan {
 std::optional<std::string> utf8_to_cp932(std::string_view utf8);
 std::optional<std::string> utf16_to_cp932(std::u16string_view utf16);
 
+// Bytes that are no code page 932 character (a file may hold anything) are left out.
 std::string cp932_to_utf8(std::string_view cp932);
 std::u16string cp932_to_utf16(std::string_view cp932);
 

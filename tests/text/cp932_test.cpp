@@ -32,6 +32,32 @@ TEST(cp932, takes_input_method_look_alikes_as_their_siblings) {
     EXPECT_EQ(*utf8_to_cp932("\xE2\x88\x92"), "\x81\x7C");  // MINUS SIGN as FULLWIDTH HYPHEN-MINUS
 }
 
+TEST(cp932, ascii_is_itself_and_bytes_that_are_no_character_show_as_nothing) {
+    struct row {
+        std::string_view cp932;
+        std::string_view utf8;
+    };
+    const row rows[] = {
+        // Every ASCII byte stands for itself, beside a double-byte character or not.
+        {"\x1A\x1C\x7F\\~", "\x1A\x1C\x7F\\~"},
+        {"\x1A\x8C\xA9\x1C\x7F\\~", "\x1A見\x1C\x7F\\~"},
+        {"\x83\x5C", "ソ"},
+        {"a\x80"
+         "b\xA0"
+         "c\xFD",
+         "abc"},
+        {"\x85\x40x", "x"},  // a well-formed pair that names no character
+        {"\x8C\xA9\x81", "見"},
+        {"\x81\x20\xB1", " ｱ"},
+        {"\x81\x7F\x1A", "\x7F\x1A"},
+    };
+    for (const row& r : rows) {
+        EXPECT_EQ(cp932_to_utf8(r.cp932), r.utf8);
+    }
+    EXPECT_EQ(utf8_to_cp932("\x1A\x1C\x7F見"), "\x1A\x1C\x7F\x8C\xA9");
+    EXPECT_EQ(utf16_to_cp932(u"\x1A\x1C\x7F見"), "\x1A\x1C\x7F\x8C\xA9");
+}
+
 TEST(cp932, prefix_never_keeps_half_a_character) {
     const std::string text = *utf8_to_cp932("ab見積");  // a b 8C A9 90 CF
     struct row {
