@@ -3,6 +3,7 @@
 // (app/pdf_command.h) are read.
 
 #include "app/command_line.h"
+#include "app/font_configuration.h"
 #include "app/main_window.h"
 #include "app/pdf_command.h"
 #include "storage/branch_settings_file.h"
@@ -57,9 +58,13 @@ int main(int argc, char* argv[]) {
     if (carloan::asks_for_pdf(carloan::program_arguments(argc, argv))) {
         return carloan::run_pdf_command_line(argc, argv);
     }
+    std::thread font_configuration = carloan::start_reading_font_configuration();
     // Anything else is ignored, Qt's own options (-style, -reverse, ...) included.
     int program_name_only = argc > 0 ? 1 : 0;
     QApplication application(program_name_only, argv);
+    if (font_configuration.joinable()) {
+        font_configuration.join();
+    }
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("carloan"));
     prefer_japanese_font();
