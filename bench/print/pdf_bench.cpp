@@ -1,6 +1,7 @@
 // Writing the PDFs a clerk saves: the estimate, and the schedule of 420 payments (11 pages), each
 // a whole file on disk. The first write of a run also loads the face; it is timed on its own.
 
+#include "bench/longest_quote.h"
 #include "print/print_estimate.h"
 #include "schedule/expand.h"
 #include "schedule/schedule_printout.h"
@@ -35,19 +36,6 @@ carloan::session_state estimate_session() {
     return session;
 }
 
-carloan::quote_record longest_quote() {
-    carloan::quote_record record{};
-    record.loan_amount = 46200000;
-    record.payment_count = 420;
-    record.first_payment = 70000;
-    record.later_payment = 70000;
-    record.bonus_payment = 40000;
-    record.bonus_count = 70;
-    record.deferment_months = 3;
-    record.cycle_mode = 1;
-    return record;
-}
-
 void estimate_pdf(benchmark::State& state) {
     const carloan::session_state session = estimate_session();
     QTemporaryDir folder;
@@ -62,7 +50,7 @@ void estimate_pdf(benchmark::State& state) {
 BENCHMARK(estimate_pdf)->Unit(benchmark::kMillisecond);
 
 void schedule_pdf_420_payments(benchmark::State& state) {
-    const carloan::quote_record record = longest_quote();
+    const carloan::quote_record record = carloan::bench::longest_quote();
     const carloan::expansion out = carloan::expand(record, {"2024", "5", "2024", "7", "7", "12"});
     QTemporaryDir folder;
     const QString path = folder.filePath("schedule.pdf");

@@ -1,5 +1,6 @@
 // The CSV of the longest schedule the table holds: 420 payments with a bonus every six months.
 
+#include "bench/longest_quote.h"
 #include "schedule/expand.h"
 #include "schedule/schedule_csv.h"
 #include "schedule/schedule_page.h"
@@ -9,15 +10,7 @@
 namespace {
 
 void csv_of_420_payments(benchmark::State& state) {
-    carloan::quote_record record{};
-    record.loan_amount = 46200000;
-    record.payment_count = 420;
-    record.first_payment = 70000;
-    record.later_payment = 70000;
-    record.bonus_payment = 40000;
-    record.bonus_count = 70;
-    record.deferment_months = 3;
-    record.cycle_mode = 1;
+    const carloan::quote_record record = carloan::bench::longest_quote();
     const carloan::expansion out = carloan::expand(record, {"2024", "5", "2024", "7", "7", "12"});
     if (out.rows.size() != 421) {
         state.SkipWithError("the quote did not list 420 payments");
