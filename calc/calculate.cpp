@@ -1,6 +1,7 @@
 #include "calc/calculate.h"
 
 #include "calc/amount_text.h"
+#include "calc/installment_factors.h"
 #include "text/cp932.h"
 
 #include <cmath>
@@ -8,9 +9,6 @@
 
 namespace carloan {
 namespace {
-
-// The double nearest 1/1200: annual percent to monthly fraction.
-constexpr double monthly = 0.0008333333333333334;
 
 // The estimated regular payment only decides whether a bonus is left over; it keeps the low 32
 // bits of its cut toward zero, as it always has.
@@ -143,38 +141,24 @@ stop quote(const calc_inputs& in, const current_flags& flags, calc_result& resul
     }
 
     whole_numbers whole(r);
-    const double q = r * monthly + 1;
-
-    const double t1 = std::pow(q, n);
-    const double F1 = std::floor((t1 * n * r * monthly / (t1 - 1) - 1) * 10000 + 0.5);
-    const double S = F1 * 0.01 * P * 0.01;
-
-    // Under first-cycle booking both fee rates are the same expression of the same values.
-    const double t = n_booked == n ? t1 : std::pow(q, n_booked);
-    const double F =
-        n_booked == n ? F1 : std::floor((t * n_booked * r * monthly / (t - 1) - 1) * 10000 + 0.5);
-
+    const installment_factors f = installment_factors_of(r, n, n_booked, D, k);
+    const double S = f.fee_rate_unbooked * 0.01 * P * 0.01;
+    const double F = f.fee_rate;
     double fee = F * 0.01 * P * 0.01;
-
-    const double A = t * r * monthly / (t - 1);
-    const double h = r * 0.005 + 1;
-
-    // h to the power 0 is exactly 1.
-    const double u = k == 0 ? 1.0 : std::pow(h, k);
-    const double g = D * r * monthly + 1;
-    const double V = (u - 1) * h / (g * u * r * 0.005);
+    const double h = f.bonus_growth;
+    const double u = f.bonus_power;
+    const double g = f.deferment_growth;
+    const double V = f.bonus_factor;
 
     const bool total_method = flags.bonus_method == 1;
     double Bp = 0;
     double feeM = 0;
     double b = 0;
     if (total_method) {
-        const double x = (B - A * P) * V / (1 - V * A);
-        Bp = std::floor((x * 0.1 + 0.05) * 10);
-        const double Pm = P - Bp;
-        feeM = F * 0.01 * Pm * 0.01;
-        const double m = truncate(std::floor((feeM + Pm) / n * 0.01) * 100);
-        b = B - m;
+        const total_method_split split = split_total_method(f, B, P, n);
+        Bp = split.bonus_principal;
+        feeM = split.monthly_fee;
+        b = B - truncate(split.regular_payment);
     } else {
         Bp = std::floor((V * B * 0.1 + 0.05) * 10);
         feeM = std::floor((P - Bp) * (F * 0.01) * 0.01 + 0.5);

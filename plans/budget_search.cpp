@@ -1,6 +1,7 @@
 #include "plans/budget_search.h"
 
 #include "calc/amount_text.h"
+#include "calc/installment_factors.h"
 #include "plans/plan_comparison.h"
 
 #include <cmath>
@@ -41,20 +42,17 @@ balance first_where(balance first, balance last, Predicate holds) {
 
 // The regular payment the calculation estimates under the total method before it decides whether
 // a bonus is booked: when the bonus-month total equals it, the bonus is dropped and the quote is
-// made as if there were none. The same reading of the texts and the same operations in the same
-// order as the calculation; it only says where to look, the calculation has the last word.
+// made as if there were none. The texts are read as the calculation reads them; it only says where
+// to look, the calculation has the last word.
 // It moves one way only as the balance grows: up, as a larger balance leaves less to the bonus
 // months, or down when the bonus months are worth more than the term itself (inputs that make no
 // loan, but are quoted all the same).
 class total_method_estimate {
   public:
     total_method_estimate(const calc_inputs& in, const current_flags& flags) {
-        constexpr double monthly = 0.0008333333333333334;
         const double r = decimal_reading(in.rate_text);
         n_ = leading_integer(in.payment_count_text);
-        bonus_ = in.bonus_addition_text.empty()
-                     ? 0.0
-                     : leading_integer(number_characters(in.bonus_addition_text));
+        bonus_ = in.bonus_addition_text.empty() ? 0.0 : number_value(in.bonus_addition_text);
         const double k = in.bonus_count_text.empty() ? 0.0 : leading_integer(in.bonus_count_text);
         double D = in.deferment_text.empty() ? 1.0 : leading_integer(in.deferment_text);
         double n_booked = n_;
@@ -64,38 +62,23 @@ class total_method_estimate {
             }
             n_booked = n_ + 1;
         }
-        const double q = r * monthly + 1;
-        const double t = std::pow(q, n_booked);
-        fee_rate_ = std::floor((t * n_booked * r * monthly / (t - 1) - 1) * 10000 + 0.5);
-        payment_factor_ = t * r * monthly / (t - 1);
-        const double h = r * 0.005 + 1;
-        const double u = std::pow(h, k);
-        const double g = D * r * monthly + 1;
-        bonus_factor_ = (u - 1) * h / (g * u * r * 0.005);
+        factors_ = installment_factors_of(r, n_, n_booked, D, k);
     }
 
     double bonus() const { return bonus_; }
 
+    // Left wide rather than cut to 32 bits as the calculation cuts it, so that it keeps growing
+    // with the balance; the two agree wherever it can equal a bonus-month total.
     double operator()(balance net_balance) const {
-        const double P = static_cast<double>(net_balance);
-        const double A = payment_factor_;
-        const double V = bonus_factor_;
-        const double x = (bonus_ - A * P) * V / (1 - V * A);
-        const double Bp = std::floor((x * 0.1 + 0.05) * 10);
-        const double Pm = P - Bp;
-        const double feeM = fee_rate_ * 0.01 * Pm * 0.01;
-        // Left wide rather than cut to 32 bits as the calculation cuts it, so that it keeps
-        // growing with the balance; the two agree wherever it can equal a bonus-month total.
-        const double m = std::floor((feeM + Pm) / n_ * 0.01) * 100;
+        const double m = split_total_method(factors_, bonus_, static_cast<double>(net_balance), n_)
+                             .regular_payment;
         return std::isfinite(m) ? m : 0;
     }
 
   private:
     double n_ = 0;
     double bonus_ = 0;
-    double fee_rate_ = 0;
-    double payment_factor_ = 0;
-    double bonus_factor_ = 0;
+    installment_factors factors_;
 };
 
 // Why a search over the balance is exact. As the balance grows, the loan amount never falls and
