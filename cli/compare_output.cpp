@@ -31,12 +31,7 @@ void append_padded(std::string& out, const std::string& cp932, std::size_t colum
 }
 
 int finish(std::ostream& out, std::ostream& err, const std::string& text, int status) {
-    out << text << std::flush;
-    if (!out) {
-        err << "carloan-quote: cannot write the output\n";
-        return exit_failure;
-    }
-    return status;
+    return write_output(out, err, text) ? status : exit_failure;
 }
 
 // A message instead of a quote: on standard error, or as the JSON object a refused quote gives.

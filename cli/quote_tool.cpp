@@ -327,6 +327,15 @@ std::string quote_table(const calc_result& r, const current_flags& flags) {
     return out;
 }
 
+bool write_output(std::ostream& out, std::ostream& err, std::string_view text) {
+    out << text << std::flush;
+    if (!out) {
+        err << "carloan-quote: cannot write the output\n";
+        return false;
+    }
+    return true;
+}
+
 int run_tool(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
              std::ostream& err) {
     auto parsed = parse_options(args);
@@ -404,9 +413,7 @@ int run_tool(std::span<const std::string_view> args, std::istream& in, std::ostr
     if (schedule && !schedule->message.empty() && !options.json) {
         err << schedule->message << '\n';
     }
-    out << text << std::flush;
-    if (!out) {
-        err << "carloan-quote: cannot write the output\n";
+    if (!write_output(out, err, text)) {
         return exit_failure;
     }
     if (!outcome.result) {

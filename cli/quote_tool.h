@@ -37,6 +37,9 @@ std::variant<tool_options, std::string> parse_options(std::span<const std::strin
 
 std::string usage_text();
 
+// Writes the whole output of a run; false, said on `err`, when it could not be written.
+bool write_output(std::ostream& out, std::ostream& err, std::string_view text);
+
 // The result as the main window shows it, in UTF-8, one labelled line per output field.
 std::string quote_table(const calc_result& result, const current_flags& flags);
 
