@@ -3,9 +3,9 @@
 // (app/pdf_command.h) are read.
 
 #include "app/command_line.h"
-#include "app/font_configuration.h"
 #include "app/main_window.h"
 #include "app/pdf_command.h"
+#include "app/start_up_work.h"
 #include "storage/branch_settings_file.h"
 #include "storage/user_folders.h"
 #include "ui/field_style.h"
@@ -26,15 +26,23 @@ namespace {
 // the slowest part of showing the main window, where one family looks them up only for a
 // character it lacks.
 void prefer_japanese_font() {
+    const QStringList japanese = QFontDatabase::families(QFontDatabase::Japanese);
     QFont font = QApplication::font();
-    if (QFontDatabase::writingSystems(font.family()).contains(QFontDatabase::Japanese)) {
+    if (japanese.contains(font.family(), Qt::CaseInsensitive)) {
         return;
     }
     for (const QString& family : {QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP"),
                                   QStringLiteral("Yu Gothic UI"), QStringLiteral("Meiryo UI"),
                                   QStringLiteral("MS UI Gothic")}) {
-        if (QFontDatabase::hasFamily(family)) {
+        if (japanese.contains(family, Qt::CaseInsensitive)) {
             font.setFamily(family);
+#ifdef CARLOAN_HAVE_FONTCONFIG
+            // These fonts carry their own hinting for screen sizes, which puts the strokes of a
+            // kanji on whole pixels. The desktop's default for a font it has no setting for is
+            // the automatic hinter's light mode: softer, and it analyses the whole font before
+            // the first glyph, then each glyph, several times the work.
+            font.setHintingPreference(QFont::PreferFullHinting);
+#endif
             QApplication::setFont(font);
             return;
         }
@@ -65,6 +73,7 @@ int main(int argc, char* argv[]) {
     if (font_configuration.joinable()) {
         font_configuration.join();
     }
+    std::thread session_bus = carloan::start_connecting_to_session_bus();
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("carloan"));
     prefer_japanese_font();
@@ -72,6 +81,9 @@ int main(int argc, char* argv[]) {
     carloan::session_state session;
     load_settings(session);
     carloan::main_window window(session);
+    if (session_bus.joinable()) {
+        session_bus.join();
+    }
     window.exec();
     return 0;
 }
