@@ -20,8 +20,9 @@
 
 #include <QFocusEvent>
 #include <QIcon>
-#include <QImageReader>
+#include <QImage>
 #include <QPixmap>
+#include <QResource>
 
 #include <span>
 
@@ -33,12 +34,18 @@ static void load_icon_resource() {
 namespace carloan {
 namespace {
 
-// The icons are read as the PNGs they are: a reader left to detect the format would first load
-// every image format plugin installed to ask whether it reads PNG, at every start.
-QImage read_png(const QString& path) {
-    QImageReader reader(path, "png");
-    reader.setAutoDetectImageFormat(false);
-    return reader.read();
+// The window's icon sizes are kept as raw RGBA pixels, uncompressed in the resource: taken as
+// they are, they need no image reader, which looks through the installed format plugins before
+// it reads anything, nor a decoder, at every start.
+QImage window_icon_image(int size) {
+    const QResource resource(QStringLiteral(":/carloan-%1.rgba").arg(size));
+    const QByteArray pixels = resource.uncompressedData();
+    if (pixels.size() != qsizetype{size} * size * 4) {
+        return {};
+    }
+    return QImage(reinterpret_cast<const uchar*>(pixels.constData()), size, size,
+                  QImage::Format_RGBA8888)
+        .copy();
 }
 
 const QString new_quote_title = QStringLiteral("新規");
@@ -130,7 +137,7 @@ main_window::main_window(session_state& session, main_window_steps steps, QWidge
     // Sizes for the title bar, the task switcher and a panel.
     QIcon icon;
     for (const int size : {16, 32, 48}) {
-        icon.addPixmap(QPixmap::fromImage(read_png(QStringLiteral(":/carloan-%1.png").arg(size))));
+        icon.addPixmap(QPixmap::fromImage(window_icon_image(size)));
     }
     setWindowIcon(icon);
 

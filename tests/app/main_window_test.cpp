@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QApplication>
+#include <QImage>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -139,8 +140,19 @@ TEST_F(main_window_test, starts_as_a_new_quote) {
     EXPECT_EQ(status(), QString());
     EXPECT_EQ(object<QLabel>("status_label")->accessibleDescription(), QStringLiteral("状態"));
     EXPECT_EQ(QApplication::focusWidget(), named(QStringLiteral("実質年率（％）")));
-    EXPECT_FALSE(window->windowIcon().isNull());
     EXPECT_TRUE(object<QPushButton>("calculate_button")->isDefault());
+}
+
+// The window's icon is kept as raw pixels beside the drawn PNGs; they must not drift apart.
+TEST_F(main_window_test, window_icon_is_the_drawn_icon) {
+    for (const int size : {16, 32, 48}) {
+        const QImage shown = window->windowIcon().pixmap(size, size).toImage();
+        const QImage drawn(QStringLiteral(CARLOAN_ICON_FOLDER "/carloan-%1.png").arg(size));
+        ASSERT_FALSE(drawn.isNull()) << size;
+        EXPECT_EQ(shown.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                  drawn.convertToFormat(QImage::Format_ARGB32_Premultiplied))
+            << size;
+    }
 }
 
 TEST_F(main_window_test, every_field_answers_to_its_control_number_and_name) {
