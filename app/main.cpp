@@ -36,7 +36,7 @@ void prefer_japanese_font() {
                                   QStringLiteral("MS UI Gothic")}) {
         if (japanese.contains(family, Qt::CaseInsensitive)) {
             font.setFamily(family);
-#ifdef CARLOAN_HAVE_FONTCONFIG
+#ifndef Q_OS_WIN
             // These fonts carry their own hinting for screen sizes, which puts the strokes of a
             // kanji on whole pixels. The desktop's default for a font it has no setting for is
             // the automatic hinter's light mode: softer, and it analyses the whole font before
@@ -66,13 +66,9 @@ int main(int argc, char* argv[]) {
     if (carloan::asks_for_pdf(carloan::program_arguments(argc, argv))) {
         return carloan::run_pdf_command_line(argc, argv);
     }
-    std::thread font_configuration = carloan::start_reading_font_configuration();
     // Anything else is ignored, Qt's own options (-style, -reverse, ...) included.
     int program_name_only = argc > 0 ? 1 : 0;
     QApplication application(program_name_only, argv);
-    if (font_configuration.joinable()) {
-        font_configuration.join();
-    }
     std::thread session_bus = carloan::start_connecting_to_session_bus();
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("carloan"));

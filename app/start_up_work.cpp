@@ -1,22 +1,10 @@
 #include "app/start_up_work.h"
 
-#ifdef CARLOAN_HAVE_FONTCONFIG
-#include <fontconfig/fontconfig.h>
-#endif
 #ifdef CARLOAN_HAVE_SESSION_BUS
 #include <QDBusConnection>
 #endif
 
 namespace carloan {
-
-std::thread start_reading_font_configuration() {
-#ifdef CARLOAN_HAVE_FONTCONFIG
-    // Qt's font database asks for the same configuration later and finds it loaded.
-    return std::thread([] { FcInit(); });
-#else
-    return {};
-#endif
-}
 
 std::thread start_connecting_to_session_bus() {
 #ifdef CARLOAN_HAVE_SESSION_BUS
