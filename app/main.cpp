@@ -16,7 +16,8 @@
 #include <QFontDatabase>
 
 #include <cstddef>
-#include <iostream>
+#include <cstdio>
+#include <sstream>
 
 namespace {
 
@@ -59,8 +60,11 @@ void load_settings(carloan::session_state& session) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // Written through stdio: the standard streams would be set up at every start for nothing.
+    std::ostringstream information;
     if (const auto status = carloan::answer_information_request(
-            {argv, static_cast<std::size_t>(argc)}, std::cout)) {
+            {argv, static_cast<std::size_t>(argc)}, information)) {
+        std::fputs(information.str().c_str(), stdout);
         return *status;
     }
     if (carloan::asks_for_pdf(carloan::program_arguments(argc, argv))) {

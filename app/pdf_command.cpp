@@ -15,7 +15,8 @@
 #include <QApplication>
 #include <QFileInfo>
 
-#include <iostream>
+#include <cstdio>
+#include <sstream>
 
 namespace carloan {
 namespace {
@@ -160,20 +161,27 @@ int run_pdf_command(const pdf_command& command, const branch_settings& settings,
     return 0;
 }
 
+// The messages are gathered and written to standard error once the run has ended: the standard
+// streams are left out of the desktop program, whose every start would set them up for nothing.
 int run_pdf_command_line(int argc, char* argv[]) {
-    const auto parsed = parse_pdf_command(program_arguments(argc, argv));
-    if (const QString* problem = std::get_if<QString>(&parsed)) {
-        std::cerr << "carloan: " << *problem << '\n';
-        return pdf_exit_failure;
-    }
-    // No window is shown, so no display is needed either.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    int program_name_only = argc > 0 ? 1 : 0;
-    QApplication application(program_name_only, argv);
-    branch_settings settings{};
-    load_branch_settings(settings, branch_settings_location());
-    return run_pdf_command(std::get<pdf_command>(parsed), settings, quote_folder(), print_time(),
-                           std::cerr);
+    std::ostringstream messages;
+    const int status = [&] {
+        const auto parsed = parse_pdf_command(program_arguments(argc, argv));
+        if (const QString* problem = std::get_if<QString>(&parsed)) {
+            messages << "carloan: " << *problem << '\n';
+            return pdf_exit_failure;
+        }
+        // No window is shown, so no display is needed either.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        int program_name_only = argc > 0 ? 1 : 0;
+        QApplication application(program_name_only, argv);
+        branch_settings settings{};
+        load_branch_settings(settings, branch_settings_location());
+        return run_pdf_command(std::get<pdf_command>(parsed), settings, quote_folder(),
+                               print_time(), messages);
+    }();
+    std::fputs(messages.str().c_str(), stderr);
+    return status;
 }
 
 }  // namespace carloan
