@@ -9,46 +9,16 @@
 #include "storage/branch_settings_file.h"
 #include "storage/user_folders.h"
 #include "ui/field_style.h"
+#include "ui/japanese_font.h"
 #include "ui/session.h"
 
 #include <QApplication>
-#include <QFont>
-#include <QFontDatabase>
 
 #include <cstddef>
 #include <cstdio>
 #include <sstream>
 
 namespace {
-
-// Every text of the program is Japanese. A Western default font would leave the kanji to
-// whatever fallback font turns up first, possibly with Chinese glyph forms. One family is named,
-// not a list: with a list every script's font would also look up its fallback fonts at once,
-// the slowest part of showing the main window, where one family looks them up only for a
-// character it lacks.
-void prefer_japanese_font() {
-    const QStringList japanese = QFontDatabase::families(QFontDatabase::Japanese);
-    QFont font = QApplication::font();
-    if (japanese.contains(font.family(), Qt::CaseInsensitive)) {
-        return;
-    }
-    for (const QString& family : {QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP"),
-                                  QStringLiteral("Yu Gothic UI"), QStringLiteral("Meiryo UI"),
-                                  QStringLiteral("MS UI Gothic")}) {
-        if (japanese.contains(family, Qt::CaseInsensitive)) {
-            font.setFamily(family);
-#ifndef Q_OS_WIN
-            // These fonts carry their own hinting for screen sizes, which puts the strokes of a
-            // kanji on whole pixels. The desktop's default for a font it has no setting for is
-            // the automatic hinter's light mode: softer, and it analyses the whole font before
-            // the first glyph, then each glyph, several times the work.
-            font.setHintingPreference(QFont::PreferFullHinting);
-#endif
-            QApplication::setFont(font);
-            return;
-        }
-    }
-}
 
 // The settings are stored back where they were read from, or in the user's configuration folder
 // when there were none.
@@ -76,7 +46,7 @@ int main(int argc, char* argv[]) {
     std::thread session_bus = carloan::start_connecting_to_session_bus();
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("carloan"));
-    prefer_japanese_font();
+    carloan::prefer_japanese_font();
     carloan::use_field_style();
     carloan::session_state session;
     load_settings(session);
