@@ -2,12 +2,14 @@
 
 #include "calc/amount_text.h"
 #include "calc/calculate.h"
+#include "calc/result_figures.h"
 #include "plans/plan_comparison_dialog.h"
 #include "print/print_confirmation_dialog.h"
 #include "print/print_estimate.h"
 #include "schedule/schedule_dialog.h"
 #include "storage/branch_settings_dialog.h"
 #include "storage/open_dialog.h"
+#include "storage/quote_calculation.h"
 #include "storage/quote_file.h"
 #include "storage/save_name_dialog.h"
 #include "text/cp932.h"
@@ -57,6 +59,7 @@ const QString printed_status = QStringLiteral("印刷が終了しました。");
 struct field_control {
     int number;
     QLineEdit* Ui::main_window::*widget;
+    std::string_view figure = {};  // the result figure an output field shows
 };
 
 constexpr field_control field_controls[] = {
@@ -67,14 +70,30 @@ constexpr field_control field_controls[] = {
     {main_control::bonus_amount, &Ui::main_window::bonus_amount_field},
     {main_control::bonus_count, &Ui::main_window::bonus_count_field},
     {main_control::deferment, &Ui::main_window::deferment_field},
-    {main_control::loan_fee, &Ui::main_window::loan_fee_field},
-    {main_control::loan_amount, &Ui::main_window::loan_amount_field},
-    {main_control::first_payment, &Ui::main_window::first_payment_field},
-    {main_control::later_payment, &Ui::main_window::later_payment_field},
-    {main_control::later_count, &Ui::main_window::later_count_field},
-    {main_control::bonus_payment, &Ui::main_window::bonus_payment_field},
-    {main_control::bonus_times, &Ui::main_window::bonus_times_field},
-    {main_control::comparison, &Ui::main_window::comparison_field},
+    {main_control::loan_fee, &Ui::main_window::loan_fee_field, "loan_fee"},
+    {main_control::loan_amount, &Ui::main_window::loan_amount_field, "loan_amount"},
+    {main_control::first_payment, &Ui::main_window::first_payment_field, "first_payment"},
+    {main_control::later_payment, &Ui::main_window::later_payment_field, "later_payment"},
+    {main_control::later_count, &Ui::main_window::later_count_field, "later_count"},
+    {main_control::bonus_payment, &Ui::main_window::bonus_payment_field, "bonus_payment"},
+    {main_control::bonus_times, &Ui::main_window::bonus_times_field, "bonus_count"},
+    {main_control::comparison, &Ui::main_window::comparison_field, "comparison"},
+};
+
+// The inputs of the form, as the calculation and the quote record name them.
+struct input_field {
+    int control;
+    std::string calc_inputs::*text;
+};
+
+constexpr input_field input_fields[] = {
+    {main_control::rate, &calc_inputs::rate_text},
+    {main_control::payment_count, &calc_inputs::payment_count_text},
+    {main_control::net_balance, &calc_inputs::net_balance_text},
+    {main_control::skip_months, &calc_inputs::skip_months_text},
+    {main_control::bonus_amount, &calc_inputs::bonus_addition_text},
+    {main_control::bonus_count, &calc_inputs::bonus_count_text},
+    {main_control::deferment, &calc_inputs::deferment_text},
 };
 
 template <auto member>
@@ -87,8 +106,7 @@ struct field_slot {
     std::span<char> (*slot)(quote_record&);
 };
 
-// A quote file's text slots, in the order a save reads them; the first seven are the inputs that
-// an open puts back.
+// A quote file's text slots, in the order a save reads them.
 constexpr field_slot quote_fields[] = {
     {main_control::rate, slot<&quote_record::rate_text>},
     {main_control::payment_count, slot<&quote_record::payment_count_text>},
@@ -105,7 +123,6 @@ constexpr field_slot quote_fields[] = {
     {main_control::bonus_payment, slot<&quote_record::bonus_payment_text>},
     {main_control::bonus_times, slot<&quote_record::bonus_times_text>},
 };
-constexpr std::size_t quote_input_count = 7;
 
 // A save takes two bytes less than the slot: the terminator, and the last byte, which a field
 // read never writes.
@@ -271,16 +288,9 @@ void main_window::toggle_cycle() {
 
 calc_inputs main_window::current_inputs() const {
     calc_inputs inputs;
-    auto read = [this](int control) {
-        return field_cp932(field(control)->text(), input_read_limit);
-    };
-    inputs.rate_text = read(main_control::rate);
-    inputs.payment_count_text = read(main_control::payment_count);
-    inputs.net_balance_text = read(main_control::net_balance);
-    inputs.skip_months_text = read(main_control::skip_months);
-    inputs.bonus_addition_text = read(main_control::bonus_amount);
-    inputs.bonus_count_text = read(main_control::bonus_count);
-    inputs.deferment_text = read(main_control::deferment);
+    for (const input_field& input : input_fields) {
+        inputs.*input.text = field_cp932(field(input.control)->text(), input_read_limit);
+    }
     return inputs;
 }
 
@@ -296,14 +306,13 @@ bool main_window::calculate_quote() {
         return false;
     }
     const calc_result& result = *outcome.result;
-    ui_->loan_fee_field->setText(from_cp932(result.loan_fee_text));
-    ui_->loan_amount_field->setText(from_cp932(result.loan_amount_text));
-    ui_->first_payment_field->setText(from_cp932(result.first_payment_text));
-    ui_->later_payment_field->setText(from_cp932(result.later_payment_text));
-    ui_->later_count_field->setText(from_cp932(result.later_count_text));
-    ui_->bonus_payment_field->setText(from_cp932(result.bonus_payment_text));
-    ui_->bonus_times_field->setText(from_cp932(result.bonus_times_text));
-    ui_->comparison_field->setText(from_cp932(result.comparison_text));
+    for (const result_figure& figure : result_figures) {
+        for (const field_control& control : field_controls) {
+            if (control.figure == figure.name) {
+                (ui_.get()->*control.widget)->setText(from_cp932(result.*figure.text));
+            }
+        }
+    }
     store_result(session_.record, result, session_.flags);
     return true;
 }
@@ -335,9 +344,9 @@ bool main_window::open_quote_into_fields() {
         return false;
     }
     session_.record = opened;
-    for (std::size_t i = 0; i < quote_input_count; ++i) {
-        const field_slot& entry = quote_fields[i];
-        field(entry.control)->setText(from_cp932(read_slot(entry.slot(session_.record))));
+    const calc_inputs inputs = inputs_of(session_.record);
+    for (const input_field& input : input_fields) {
+        field(input.control)->setText(from_cp932(inputs.*input.text));
     }
     session_.flags.bonus_method = session_.record.bonus_method;
     session_.flags.cycle_mode = session_.record.cycle_mode;

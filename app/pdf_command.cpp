@@ -5,6 +5,7 @@
 #include "schedule/expand.h"
 #include "schedule/schedule_printout.h"
 #include "storage/branch_settings_file.h"
+#include "storage/quote_calculation.h"
 #include "storage/quote_file.h"
 #include "storage/quote_folder.h"
 #include "storage/user_folders.h"
@@ -28,16 +29,8 @@ std::ostream& operator<<(std::ostream& out, const QString& text) {
 // As 読込 leaves it: the record read whole, the inputs recalculated with the record's flags.
 bool calculate_opened(session_state& session, std::ostream& err) {
     const quote_record& record = session.record;
-    calc_inputs inputs;
-    inputs.rate_text = read_slot(record.rate_text);
-    inputs.payment_count_text = read_slot(record.payment_count_text);
-    inputs.net_balance_text = read_slot(record.net_balance_text);
-    inputs.skip_months_text = read_slot(record.skip_months_text);
-    inputs.bonus_addition_text = read_slot(record.bonus_addition_text);
-    inputs.bonus_count_text = read_slot(record.bonus_count_text);
-    inputs.deferment_text = read_slot(record.deferment_text);
     session.flags = {record.bonus_method, record.cycle_mode};
-    const calc_outcome outcome = calculate(inputs, session.flags);
+    const calc_outcome outcome = calculate(inputs_of(record), session.flags);
     if (!outcome.result) {
         err << "carloan: " << outcome.message << '\n';
         return false;

@@ -244,20 +244,4 @@ calc_outcome calculate(const calc_inputs& inputs, const current_flags& flags) {
     return outcome;
 }
 
-void store_result(quote_record& record, const calc_result& result, const current_flags& flags) {
-    record.first_payment = result.first_payment;
-    record.later_payment = result.later_payment;
-    record.bonus_payment = result.bonus_payment;
-    record.net_balance = result.net_balance;
-    record.payment_count = result.payment_count;
-    record.loan_fee = result.loan_fee;
-    record.loan_amount = result.loan_amount;
-    record.later_count = result.later_count;
-    record.bonus_count = result.bonus_count;
-    record.bonus_method = flags.bonus_method;
-    record.deferment_months = result.deferment_months;
-    record.cycle_mode = flags.cycle_mode;
-    write_slot(record.rate_text, result.rate_text);
-}
-
 }  // namespace carloan

@@ -7,6 +7,7 @@
 #include "cli/quote_text.h"
 #include "schedule/schedule_csv.h"
 #include "schedule/schedule_page.h"
+#include "storage/quote_calculation.h"
 #include "text/cp932.h"
 
 #include <optional>
