@@ -17,38 +17,16 @@
 #include "ui/ascii_digits.h"
 #include "ui/message_box.h"
 #include "ui/session.h"
+#include "ui/window_icon.h"
 
 #include "ui_main_window.h"
 
 #include <QFocusEvent>
-#include <QIcon>
-#include <QImage>
-#include <QPixmap>
-#include <QResource>
 
 #include <span>
 
-// The icon's resource sits in a static library; nothing would pull it into the program otherwise.
-static void load_icon_resource() {
-    Q_INIT_RESOURCE(carloan);
-}
-
 namespace carloan {
 namespace {
-
-// The window's icon sizes are kept as raw RGBA pixels, uncompressed in the resource: taken as
-// they are, they need no image reader, which looks through the installed format plugins before
-// it reads anything, nor a decoder, at every start.
-QImage window_icon_image(int size) {
-    const QResource resource(QStringLiteral(":/carloan-%1.rgba").arg(size));
-    const QByteArray pixels = resource.uncompressedData();
-    if (pixels.size() != qsizetype{size} * size * 4) {
-        return {};
-    }
-    return QImage(reinterpret_cast<const uchar*>(pixels.constData()), size, size,
-                  QImage::Format_RGBA8888)
-        .copy();
-}
 
 const QString new_quote_title = QStringLiteral("新規");
 const QString addition_amount_label = QStringLiteral("ボーナス加算額");
@@ -150,13 +128,7 @@ main_window::main_window(session_state& session, main_window_steps steps, QWidge
       session_(session),
       steps_(std::move(steps)) {
     ui_->setupUi(this);
-    load_icon_resource();
-    // Sizes for the title bar, the task switcher and a panel.
-    QIcon icon;
-    for (const int size : {16, 32, 48}) {
-        icon.addPixmap(QPixmap::fromImage(window_icon_image(size)));
-    }
-    setWindowIcon(icon);
+    setWindowIcon(program_icon());
 
     for (const field_control& control : field_controls) {
         QLineEdit* line = ui_.get()->*control.widget;
