@@ -142,6 +142,17 @@ plan_comparison_dialog::plan_comparison_dialog(const session_state& session, cal
 plan_comparison_dialog::~plan_comparison_dialog() = default;
 
 bool plan_comparison_dialog::eventFilter(QObject* watched, QEvent* event) {
+    // A table would keep Ctrl+Tab to itself; it leaves the table as Tab does.
+    if (event->type() == QEvent::KeyPress &&
+        (watched == ui_->plan_table || watched == ui_->answer_table)) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+            key->modifiers().testFlag(Qt::ControlModifier)) {
+            focusNextPrevChild(key->key() == Qt::Key_Tab &&
+                               !key->modifiers().testFlag(Qt::ShiftModifier));
+            return true;
+        }
+    }
     if (is_enter(event)) {
         // Taken here, so that it never reaches the default button (比較).
         if (watched == ui_->plan_table) {

@@ -135,7 +135,7 @@ TEST(plan_comparison_page, fits_twelve_columns_on_one_portrait_page) {
                 ElementsAre("2024/ 5/ 1    9: 5: 7", "お支払いプラン比較", "山田 様",
                             ::testing::EndsWith("ゾルベクス（株）"), ::testing::EndsWith("中央支店"),
                             "TEL:", "担当 ", "    お借入金額         ",
-                            ::testing::EndsWith("99,999,999 円"), "    融資利率（年率）   ",
+                            ::testing::EndsWith("99,999,999円"), "    融資利率（年率）   ",
                             ::testing::EndsWith("9.9％")));
     EXPECT_EQ(texts.back(), "以上");
     EXPECT_THAT(texts, ::testing::Contains("お支払い合計額"));
