@@ -315,8 +315,8 @@ std::string right_alignment(std::string_view text, int width) {
 
 namespace {
 
-constexpr std::string_view ten_thousand = "\x96\x9c";  // 万 in code page 932
-constexpr std::string_view yen = "\x89\x7e";           // 円
+constexpr std::string_view ten_thousand = "\x96\x9c";       // 万 in code page 932
+constexpr std::string_view yen = "\x89\x7e";                // 円
 constexpr std::int64_t digits_ceiling = 1'000'000'000'000;  // far past any amount
 
 bool is_cp932_lead(unsigned char byte) {

@@ -233,8 +233,8 @@ std::variant<std::int32_t, std::string> read_budget(std::string_view text) {
     const std::string kept = number_characters(*read);
     const std::int32_t budget = leading_integer(kept);
     // The reading saturates at the 32-bit range; a budget past it is refused, not cut to it.
-    if (budget < 1 || (budget == std::numeric_limits<std::int32_t>::max() &&
-                       beyond_32_bits(kept))) {
+    if (budget < 1 ||
+        (budget == std::numeric_limits<std::int32_t>::max() && beyond_32_bits(kept))) {
         return beyond_range;
     }
     return budget;

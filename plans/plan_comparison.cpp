@@ -135,7 +135,8 @@ bool bonuses_fit(const calc_inputs& inputs, const calc_result& quote) {
         inputs.deferment_text.empty() ? 1 : leading_integer(inputs.deferment_text);
     const std::int64_t first_bonus = std::max<std::int64_t>(deferment, 1);
     const std::int64_t bonuses = quote.bonus_count;
-    return bonuses <= 0 || first_bonus + months_between_bonuses * (bonuses - 1) <= quote.payment_count;
+    return bonuses <= 0 ||
+           first_bonus + months_between_bonuses * (bonuses - 1) <= quote.payment_count;
 }
 
 std::vector<plan_column> compare_plans(const calc_inputs& inputs, const current_flags& flags,

@@ -20,7 +20,8 @@ inline constexpr std::size_t max_compared_counts = 12;
 inline constexpr std::string_view default_compared_counts = "12,24,36,48,60,72,84";
 
 // The counts of a list such as "12, 24,36" or "12 24 36" (commas, 、 and blanks, half or full
-// width, separate; full-width digits are read too; empty entries are skipped), or the message (UTF-8) that says what is wrong with it.
+// width, separate; full-width digits are read too; empty entries are skipped), or the message
+// (UTF-8) that says what is wrong with it.
 std::variant<std::vector<std::int32_t>, std::string> parse_payment_counts(std::string_view list);
 
 // The inputs with another payment count or net balance put in, as if typed into the form.

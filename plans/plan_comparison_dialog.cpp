@@ -15,8 +15,8 @@
 #include "ui_plan_comparison_dialog.h"
 
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QStringList>
@@ -110,9 +110,9 @@ plan_comparison_dialog::plan_comparison_dialog(const session_state& session, cal
     }
     ui_->counts_field->setText(utf8(default_compared_counts));
     // One tab stop per table: Tab leaves it, the arrows choose a column, Enter applies it.
-    for (QWidget* watched : {static_cast<QWidget*>(ui_->plan_table),
-                             static_cast<QWidget*>(ui_->answer_table),
-                             static_cast<QWidget*>(ui_->budget_field)}) {
+    for (QWidget* watched :
+         {static_cast<QWidget*>(ui_->plan_table), static_cast<QWidget*>(ui_->answer_table),
+          static_cast<QWidget*>(ui_->budget_field)}) {
         watched->installEventFilter(this);
     }
     ui_->plan_table->setTabKeyNavigation(false);

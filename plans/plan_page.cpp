@@ -43,9 +43,13 @@ std::vector<page_row> page_rows(std::int32_t bonus_method) {
          [](const calc_result& r) { return trimmed(r.loan_amount_text); }},
         {page_text("第1回目"), [](const calc_result& r) { return trimmed(r.first_payment_text); }},
         {page_text("第２回目以降"),
-         [](const calc_result& r) { return times_count(r.later_payment_text, r.later_count_text); }},
+         [](const calc_result& r) {
+             return times_count(r.later_payment_text, r.later_count_text);
+         }},
         {page_text(bonus_method == 1 ? "ボーナス月返済" : "ボーナス月加算"),
-         [](const calc_result& r) { return times_count(r.bonus_payment_text, r.bonus_times_text); }},
+         [](const calc_result& r) {
+             return times_count(r.bonus_payment_text, r.bonus_times_text);
+         }},
     };
 }
 
@@ -61,8 +65,7 @@ page_string cell_at(std::size_t column_in_block, std::size_t table_line, std::st
 }  // namespace
 
 std::vector<page_string> plan_comparison_page(std::span<const plan_column> columns,
-                                              std::int32_t bonus_method,
-                                              const quote_record& record,
+                                              std::int32_t bonus_method, const quote_record& record,
                                               const branch_settings& settings,
                                               std::string_view customer_name,
                                               const local_time& now) {
@@ -81,8 +84,7 @@ std::vector<page_string> plan_comparison_page(std::span<const plan_column> colum
     page.push_back({figure_value_x, line(figure_line), amount_value(record.net_balance)});
     if (record.show_rate == 1) {
         ++figure_line;
-        page.push_back(
-            {figure_label_x, line(figure_line), page_text("    融資利率（年率）   ")});
+        page.push_back({figure_label_x, line(figure_line), page_text("    融資利率（年率）   ")});
         page.push_back({figure_value_x, line(figure_line), rate_value(record)});
     }
 
@@ -93,9 +95,9 @@ std::vector<page_string> plan_comparison_page(std::span<const plan_column> colum
         const std::size_t end = std::min(columns.size(), block + plan_page_block_columns);
         page.push_back({label_x, line(table_line), page_text("お支払い回数")});
         for (std::size_t column = block; column < end; ++column) {
-            page.push_back(cell_at(column - block, table_line,
-                                   std::to_string(columns[column].payment_count) +
-                                       page_text("回")));
+            page.push_back(
+                cell_at(column - block, table_line,
+                        std::to_string(columns[column].payment_count) + page_text("回")));
         }
         ++table_line;
         for (const page_row& row : rows) {

@@ -27,8 +27,7 @@ inline constexpr std::size_t plan_page_block_columns = 4;
 // count, fee, loan amount (the total paid, as the estimate calls it), first, later and bonus
 // payments; a refused column "－".
 std::vector<page_string> plan_comparison_page(std::span<const plan_column> columns,
-                                              std::int32_t bonus_method,
-                                              const quote_record& record,
+                                              std::int32_t bonus_method, const quote_record& record,
                                               const branch_settings& settings,
                                               std::string_view customer_name,
                                               const local_time& now);

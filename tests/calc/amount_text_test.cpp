@@ -161,7 +161,6 @@ TEST(right_alignment, removes_every_blank_then_pads) {
     EXPECT_EQ(right_alignment(std::string(40, 'x'), 30), std::string(40, 'x'));
 }
 
-
 // Code page 932 bytes written out: 万 is 96 9C, 円 89 7E; 8A 96 (the 2nd byte 96 alone) is 顕.
 TEST(ten_thousands_read, takes_man_as_ten_thousand_or_refuses_it) {
     const struct {
@@ -176,7 +175,9 @@ TEST(ten_thousands_read, takes_man_as_ten_thousand_or_refuses_it) {
         {"3.5\x96\x9c", "35000"},
         {" 150\x96\x9c ", "1500000"},
         {"1,500\x96\x9c", "15000000"},
-        {"1\x96\x9c" "2,000", "12000"},
+        {"1\x96\x9c"
+         "2,000",
+         "12000"},
         {"3\x96\x9c\x89\x7e", "30000"},
         {".5\x96\x9c", "5000"},
         {"1.23450\x96\x9c", "12345"},
@@ -185,8 +186,12 @@ TEST(ten_thousands_read, takes_man_as_ten_thousand_or_refuses_it) {
         {"-3\x96\x9c", std::nullopt},
         {"3\x96\x9c\x96\x9c", std::nullopt},
         {"1.5,0\x96\x9c", std::nullopt},
-        {"1\x96\x9c" "10000", std::nullopt},
-        {"3\x96\x9c" "5\x90\xe7", std::nullopt},  // 3万5千
+        {"1\x96\x9c"
+         "10000",
+         std::nullopt},
+        {"3\x96\x9c"
+         "5\x90\xe7",
+         std::nullopt},  // 3万5千
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ten_thousands_read(c.text), c.read) << c.text;

@@ -106,9 +106,7 @@ class plan_dialog_test : public ::testing::Test {
 
     calc_inputs window_inputs(int count) {
         window->field(main_control::payment_count)->setText(QString::number(count));
-        const auto read = [this](int control) {
-            return *to_cp932(window->field(control)->text());
-        };
+        const auto read = [this](int control) { return *to_cp932(window->field(control)->text()); };
         return {read(1005), read(1006), read(1007), read(1020), read(1008), read(1009), read(1010)};
     }
 
@@ -143,9 +141,8 @@ TEST_F(plan_dialog_test, every_column_is_what_the_main_window_shows_for_its_coun
             if (shown.tips[i] == QString::fromUtf8(bonuses_beyond_term)) {
                 // The main window quotes it, with more bonuses than its term can hold.
                 EXPECT_TRUE(messages.messages.empty());
-                EXPECT_FALSE(bonuses_fit(window_inputs(count), *calculate(window_inputs(count),
-                                                                          session.flags)
-                                                                 .result));
+                EXPECT_FALSE(bonuses_fit(window_inputs(count),
+                                         *calculate(window_inputs(count), session.flags).result));
                 EXPECT_EQ(shown.columns[i][1], "－") << count;
             } else if (messages.messages.empty()) {
                 EXPECT_EQ(shown.columns[i], expected) << c.inputs[0] << " " << count;
@@ -360,11 +357,10 @@ class plan_keyboard_test : public ::testing::Test {
     std::unique_ptr<plan_comparison_dialog> dialog;
 };
 
-const QStringList tab_order = {"counts_field",   "compare_button", "plan_table",
-                               "use_count_button", "budget_field", "balance_button",
-                               "payments_button", "answer_table", "use_answer_button",
-                               "preview_button", "pdf_button",    "print_button",
-                               "close_button"};
+const QStringList tab_order = {
+    "counts_field",   "compare_button",  "plan_table",   "use_count_button",  "budget_field",
+    "balance_button", "payments_button", "answer_table", "use_answer_button", "preview_button",
+    "pdf_button",     "print_button",    "close_button"};
 
 // Tab goes through every control once, the tables each one stop; Shift+Tab goes back.
 TEST_F(plan_keyboard_test, tab_visits_every_control_in_order) {
@@ -435,10 +431,8 @@ TEST_F(plan_keyboard_test, a_refused_budget_clears_the_answer) {
         const char* budget;
         const char* message;
     } cases[] = {
-        {"abc", "月々の予算が範囲外です"},
-        {"", "月々の予算が未入力です"},
-        {"0", "月々の予算が範囲外です"},
-        {"99999999999", "月々の予算が範囲外です"},
+        {"abc", "月々の予算が範囲外です"},         {"", "月々の予算が未入力です"},
+        {"0", "月々の予算が範囲外です"},           {"99999999999", "月々の予算が範囲外です"},
         {"100", "予算内に収まる条件がありません"},
     };
     for (const auto& c : cases) {

@@ -131,12 +131,12 @@ TEST(plan_comparison_page, fits_twelve_columns_on_one_portrait_page) {
     EXPECT_EQ(std::adjacent_find(places.begin(), places.end()), places.end());
     // Seven heading lines, two figure lines, three blocks of six rows, three notes.
     EXPECT_EQ(page.size(), 7 + 4 + 3 * 6 * (1 + plan_page_block_columns) + 3);
-    EXPECT_THAT(std::vector(texts.begin(), texts.begin() + 11),
-                ElementsAre("2024/ 5/ 1    9: 5: 7", "お支払いプラン比較", "山田 様",
-                            ::testing::EndsWith("ゾルベクス（株）"), ::testing::EndsWith("中央支店"),
-                            "TEL:", "担当 ", "    お借入金額         ",
-                            ::testing::EndsWith("99,999,999円"), "    融資利率（年率）   ",
-                            ::testing::EndsWith("9.9％")));
+    EXPECT_THAT(
+        std::vector(texts.begin(), texts.begin() + 11),
+        ElementsAre("2024/ 5/ 1    9: 5: 7", "お支払いプラン比較", "山田 様",
+                    ::testing::EndsWith("ゾルベクス（株）"), ::testing::EndsWith("中央支店"),
+                    "TEL:", "担当 ", "    お借入金額         ", ::testing::EndsWith("99,999,999円"),
+                    "    融資利率（年率）   ", ::testing::EndsWith("9.9％")));
     EXPECT_EQ(texts.back(), "以上");
     EXPECT_THAT(texts, ::testing::Contains("お支払い合計額"));
     EXPECT_THAT(texts, ::testing::Not(::testing::Contains("Ｓ１均等比較")));
