@@ -1,12 +1,9 @@
 #include "app/command_line.h"
 
+#include "app/command_line_platform.h"
+#include "app/program_options.h"
+
 #include <string_view>
-
-#ifdef _WIN32
-#include <windows.h>
-
-#include <cstdio>
-#endif
 
 namespace carloan {
 namespace {
@@ -25,35 +22,24 @@ constexpr std::string_view help_text =
     "  --schedule-pdf FILE    write its repayment schedule as a PDF, without a window\n"
     "  --quote NAME.car       the quote: a file of the quote folder, or a path\n";
 
-// A program built without a console writes nowhere; a user who typed the option in a console
-// expects the answer there.
-void reach_parent_console() {
-#ifdef _WIN32
-    if (AttachConsole(ATTACH_PARENT_PROCESS)) {
-        std::FILE* ignored = nullptr;
-        freopen_s(&ignored, "CONOUT$", "w", stdout);
-    }
-#endif
-}
-
 }  // namespace
 
 std::optional<int> answer_information_request(std::span<char* const> arguments, std::ostream& out) {
-    for (std::size_t i = 1; i < arguments.size(); ++i) {
-        const std::string_view argument = arguments[i];
-        if (argument != "--help" && argument != "--version") {
-            continue;
-        }
-        reach_parent_console();
-        if (argument == "--help") {
-            out << help_text;
-        } else {
-            out << "carloan " << CARLOAN_VERSION << '\n';
-        }
-        out.flush();
-        return out ? 0 : 1;
+    const information_request asked =
+        read_program_options(
+            program_arguments(static_cast<int>(arguments.size()), arguments.data()))
+            .information;
+    if (asked == information_request::none) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    reach_parent_console();
+    if (asked == information_request::help) {
+        out << help_text;
+    } else {
+        out << "carloan " << CARLOAN_VERSION << '\n';
+    }
+    out.flush();
+    return out ? 0 : 1;
 }
 
 }  // namespace carloan
