@@ -24,6 +24,7 @@
 #include <QFocusEvent>
 
 #include <span>
+#include <utility>
 
 namespace carloan {
 namespace {
@@ -62,14 +63,15 @@ constexpr field_control field_controls[] = {
 struct input_field {
     int control;
     std::string calc_inputs::*text;
+    bool amount = false;  // a yen amount, which may be typed in 万
 };
 
 constexpr input_field input_fields[] = {
     {main_control::rate, &calc_inputs::rate_text},
     {main_control::payment_count, &calc_inputs::payment_count_text},
-    {main_control::net_balance, &calc_inputs::net_balance_text},
+    {main_control::net_balance, &calc_inputs::net_balance_text, true},
     {main_control::skip_months, &calc_inputs::skip_months_text},
-    {main_control::bonus_amount, &calc_inputs::bonus_addition_text},
+    {main_control::bonus_amount, &calc_inputs::bonus_addition_text, true},
     {main_control::bonus_count, &calc_inputs::bonus_count_text},
     {main_control::deferment, &calc_inputs::deferment_text},
 };
@@ -202,13 +204,20 @@ void main_window::plans_command() {
     if (!choice) {
         return;
     }
+    const QString count_before = ui_->payment_count_field->text();
+    const QString balance_before = ui_->net_balance_field->text();
     if (!choice->payment_count_text.empty()) {
         ui_->payment_count_field->setText(from_cp932(choice->payment_count_text));
     }
     if (!choice->net_balance_text.empty()) {
         ui_->net_balance_field->setText(from_cp932(choice->net_balance_text));
     }
-    calculate_quote();
+    // A choice the calculation refuses is taken back, so that the figures shown stay those of
+    // the inputs shown.
+    if (!calculate_quote()) {
+        ui_->payment_count_field->setText(count_before);
+        ui_->net_balance_field->setText(balance_before);
+    }
 }
 
 void main_window::print_command() {
@@ -261,12 +270,26 @@ void main_window::toggle_cycle() {
 calc_inputs main_window::current_inputs() const {
     calc_inputs inputs;
     for (const input_field& input : input_fields) {
-        inputs.*input.text = field_cp932(field(input.control)->text(), input_read_limit);
+        std::string text = field_cp932(field(input.control)->text(), input_read_limit);
+        // "150万" is read as 1500000, as leaving the field shows it.
+        if (input.amount) {
+            text = ten_thousands_read(text).value_or(text);
+        }
+        inputs.*input.text = std::move(text);
     }
     return inputs;
 }
 
 bool main_window::calculate_quote() {
+    // An amount with a 万 that names no whole number of yen would read as its leading digits.
+    for (const auto& [control, message] :
+         {std::pair{main_control::net_balance, "差引残高が範囲外です"},
+          std::pair{main_control::bonus_amount, "ボーナス加算額が範囲外です"}}) {
+        if (!ten_thousands_read(field_cp932(field(control)->text(), input_read_limit))) {
+            show_message(this, caption_tavri, QString::fromUtf8(message));
+            return false;
+        }
+    }
     const calc_outcome outcome = calculate(current_inputs(), session_.flags);
     // A quote out of range changes nothing at all; any other calculation, also one stopped on a
     // missing input, starts the repayment table afresh.
@@ -357,10 +380,12 @@ void main_window::show_status(const QString& text) {
     ui_->status_label->setAccessibleName(text);
 }
 
+// A 万 that names no whole number of yen is left as typed, for the calculation to refuse.
 void main_window::reformat_amount(QLineEdit* field) {
-    const std::string text = field_cp932(field->text(), input_read_limit);
-    if (!text.empty()) {
-        field->setText(from_cp932(amount_text(text, amount_width)));
+    const std::optional<std::string> text =
+        ten_thousands_read(field_cp932(field->text(), input_read_limit));
+    if (text && !text->empty()) {
+        field->setText(from_cp932(amount_text(*text, amount_width)));
     }
 }
 
