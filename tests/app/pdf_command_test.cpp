@@ -9,10 +9,15 @@
 #include "text/cp932.h"
 
 #include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <sys/resource.h>
+
 #include <algorithm>
+#include <csignal>
 
 namespace carloan {
 namespace {
@@ -97,6 +102,43 @@ TEST(pdf_command, writes_what_was_asked_or_says_why_not) {
     const auto words = testing::pdf_words(folder.filePath("e.pdf"));
     EXPECT_TRUE(std::any_of(words.begin(), words.end(),
                             [](const testing::pdf_word& w) { return w.text == "中央支店"; }));
+}
+
+// A disk that fills up halfway: the program says so and the earlier file stays as it was.
+TEST(pdf_command, a_file_that_cannot_be_written_whole_keeps_the_earlier_one) {
+    QTemporaryDir folder;
+    const std::filesystem::path dir(folder.path().toStdString());
+    quote_record quote{};
+    write_slot(quote.rate_text, "9.9");
+    write_slot(quote.payment_count_text, "36");
+    write_slot(quote.net_balance_text, "1,000,000");
+    quote.start_year = 2024;
+    quote.start_month = 5;
+    ASSERT_TRUE(save_quote(dir / "q.car", quote));
+    QFile earlier(folder.filePath("keep.pdf"));
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
+    earlier.close();
+
+    for (const char* option : {"--estimate-pdf", "--schedule-pdf"}) {
+        SCOPED_TRACE(option);
+        QProcess program;
+        program.setWorkingDirectory(folder.path());
+        // Writes past 4 KiB fail as on a full disk; an ignored signal stays ignored across exec.
+        program.setChildProcessModifier([] {
+            const rlimit limit{4096, 4096};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            ::signal(SIGXFSZ, SIG_IGN);
+        });
+        program.start(CARLOAN_PATH, {option, "keep.pdf", "--quote", "./q.car"});
+        ASSERT_TRUE(program.waitForFinished(30000));
+        EXPECT_EQ(program.exitCode(), pdf_exit_failure);
+        EXPECT_NE(program.readAllStandardError().indexOf("cannot write"), -1);
+        ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+        EXPECT_EQ(earlier.readAll(), "earlier");
+        earlier.close();
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+                  (QStringList{"keep.pdf", "q.car"}));
+    }
 }
 
 }  // namespace

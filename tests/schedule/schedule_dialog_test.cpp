@@ -132,14 +132,17 @@ TEST(schedule_dialog, messages_leave_the_list_and_keep_what_was_read) {
     type_into(&dialog, QStringLiteral("ボーナス月１"), QStringLiteral("7"));
     type_into(&dialog, QStringLiteral("初回ボーナス返済月"), QStringLiteral("6"));
     press_expand(&dialog);  // June is payment 2; the calculation deferred to payment 3
+    type_into(&dialog, QStringLiteral("返済開始年"), QStringLiteral("99999999"));
+    press_expand(&dialog);
 
-    ASSERT_EQ(messages.messages.size(), 3u);
+    ASSERT_EQ(messages.messages.size(), 4u);
     const QString expected[] = {
         QStringLiteral("返済開始月が未入力です"),
         QStringLiteral("ボーナス回数は(0)回です。指定した回数(1)と異なります"),
         QStringLiteral("ボーナス据置月数は(2)ヶ月です。指定した月数(3)と異なります"),
+        QStringLiteral("年は1900から2100で入力して下さい"),
     };
-    for (std::size_t i = 0; i < 3; ++i) {
+    for (std::size_t i = 0; i < 4; ++i) {
         EXPECT_EQ(messages.messages[i].caption, QStringLiteral("Tavri"));
         EXPECT_EQ(messages.messages[i].text, expected[i]);
     }
