@@ -1,12 +1,8 @@
 #include "app/command_line.h"
 
+#include "app/command_line_platform.h"
+
 #include <string_view>
-
-#ifdef _WIN32
-#include <windows.h>
-
-#include <cstdio>
-#endif
 
 namespace carloan {
 namespace {
@@ -24,17 +20,6 @@ constexpr std::string_view help_text =
     "  --estimate-pdf FILE    write the estimate of a saved quote as a PDF, without a window\n"
     "  --schedule-pdf FILE    write its repayment schedule as a PDF, without a window\n"
     "  --quote NAME.car       the quote: a file of the quote folder, or a path\n";
-
-// A program built without a console writes nowhere; a user who typed the option in a console
-// expects the answer there.
-void reach_parent_console() {
-#ifdef _WIN32
-    if (AttachConsole(ATTACH_PARENT_PROCESS)) {
-        std::FILE* ignored = nullptr;
-        freopen_s(&ignored, "CONOUT$", "w", stdout);
-    }
-#endif
-}
 
 }  // namespace
 

@@ -1,7 +1,6 @@
 #include "storage/atomic_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
+#include "storage/atomic_file_platform.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -11,92 +10,13 @@
 #include <string_view>
 #include <system_error>
 
-#ifdef _WIN32
-#include <io.h>
-#include <share.h>
-#include <windows.h>
-#else
-#include <sys/file.h>
-#include <unistd.h>
-#endif
-
 namespace carloan {
 namespace {
 
+using namespace atomic_file_platform;
+
 using native_string = std::filesystem::path::string_type;
 using native_view = std::basic_string_view<std::filesystem::path::value_type>;
-
-#ifdef _WIN32
-// Opened without sharing, a temporary cannot be removed by anyone while its write runs.
-int open_new(const std::filesystem::path& path) {
-    int fd = -1;
-    _wsopen_s(&fd, path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _SH_DENYRW,
-              _S_IREAD | _S_IWRITE);
-    return fd;
-}
-long write_some(int fd, const char* data, std::size_t size) {
-    const unsigned chunk = size > 0x40000000 ? 0x40000000u : static_cast<unsigned>(size);
-    return _write(fd, data, chunk);
-}
-bool finish(int fd, const std::filesystem::path&) {
-    return _commit(fd) == 0;
-}
-int close_file(int fd) {
-    return _close(fd);
-}
-bool replace(const std::filesystem::path& from, const std::filesystem::path& to) {
-    return MoveFileExW(from.c_str(), to.c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-}
-bool remove_if_abandoned(const std::filesystem::path& temporary) {
-    std::error_code ignored;
-    return std::filesystem::remove(temporary, ignored);
-}
-#else
-// The write holds a lock on its temporary from start to end; the lock dies with the process, so
-// a temporary that can be locked belongs to a write that will never finish.
-int open_new(const std::filesystem::path& path) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        // A clean-up took it in the instant before the lock and removes it: use another name.
-        ::close(fd);
-        errno = EEXIST;
-        return -1;
-    }
-    return fd;
-}
-long write_some(int fd, const char* data, std::size_t size) {
-    return ::write(fd, data, size);
-}
-// A new file is private; a replaced one keeps its permissions. Set on the opened file, so the
-// umask plays no part.
-bool finish(int fd, const std::filesystem::path& target) {
-    struct stat existing {};
-    const mode_t mode = ::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)
-                            ? existing.st_mode & 07777
-                            : 0600;
-    return ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
-}
-int close_file(int fd) {
-    return ::close(fd);
-}
-bool replace(const std::filesystem::path& from, const std::filesystem::path& to) {
-    return std::rename(from.c_str(), to.c_str()) == 0;
-}
-bool remove_if_abandoned(const std::filesystem::path& temporary) {
-    const int fd =
-        ::open(temporary.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) {
-        return false;
-    }
-    struct stat info {};
-    const bool abandoned =
-        ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
-    const bool removed = abandoned && ::unlink(temporary.c_str()) == 0;
-    ::close(fd);
-    return removed;
-}
-#endif
 
 bool write_all(int fd, std::span<const char> bytes) {
     while (!bytes.empty()) {
@@ -167,17 +87,6 @@ void remove_temporaries(const std::filesystem::path& folder, native_view target,
     }
 }
 
-// Makes the rename itself survive a power cut; on Windows the move is written through instead.
-void sync_folder([[maybe_unused]] const std::filesystem::path& path) {
-#ifndef _WIN32
-    const int fd = ::open(folder_of(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-#endif
-}
-
 enum class outcome { written, failed, temporary_lost };
 
 outcome write_through_temporary(const std::filesystem::path& path, std::span<const char> bytes) {
@@ -220,7 +129,7 @@ bool write_file_atomically(const std::filesystem::path& path, std::span<const ch
     if (result != outcome::written) {
         return false;
     }
-    sync_folder(path);
+    sync_folder(folder_of(path));
     remove_temporaries(folder_of(path), path.filename().native(), std::chrono::seconds(0));
     return true;
 }

@@ -1,9 +1,7 @@
 #include "storage/quote_folder.h"
 
+#include "storage/quote_folder_platform.h"
 #include "text/cp932.h"
-
-#include <unicode/uchar.h>
-#include <unicode/ustring.h>
 
 #include <algorithm>
 #include <array>
@@ -13,6 +11,8 @@
 
 namespace carloan {
 namespace {
+
+using namespace quote_folder_platform;
 
 char ascii_lower(char16_t c) {
     return c >= u'A' && c <= u'Z' ? static_cast<char>(c - u'A' + 'a') : static_cast<char>(c);
@@ -55,40 +55,6 @@ bool ends_with_extension(std::basic_string_view<Char> name) {
         const auto code = static_cast<std::make_unsigned_t<Char>>(a);
         return code < 0x80 && ascii_lower(static_cast<char16_t>(code)) == b;
     });
-}
-
-// The file name as code page 932 bytes, or nothing when converting back would not give the
-// same file name (a character code page 932 lacks, or one it only has a look-alike for).
-std::optional<std::string> cp932_file_name(const std::filesystem::path& file_name) {
-#ifdef _WIN32
-    const std::wstring& wide = file_name.native();
-    const std::u16string_view native(reinterpret_cast<const char16_t*>(wide.data()), wide.size());
-    std::optional<std::string> name = utf16_to_cp932(native);
-    if (!name || cp932_to_utf16(*name) != native) {
-        return std::nullopt;
-    }
-#else
-    const std::string& native = file_name.native();
-    std::optional<std::string> name = utf8_to_cp932(native);
-    if (!name || cp932_to_utf8(*name) != native) {
-        return std::nullopt;
-    }
-#endif
-    return name;
-}
-
-std::u16string case_folded(std::string_view name) {
-    const std::u16string text = cp932_to_utf16(name);
-    std::u16string folded(text.size() * 3 + 1, u'\0');
-    UErrorCode status = U_ZERO_ERROR;
-    const int32_t length =
-        u_strFoldCase(folded.data(), static_cast<int32_t>(folded.size()), text.data(),
-                      static_cast<int32_t>(text.size()), U_FOLD_CASE_DEFAULT, &status);
-    if (U_FAILURE(status)) {
-        return text;
-    }
-    folded.resize(static_cast<std::size_t>(length));
-    return folded;
 }
 
 }  // namespace
@@ -146,7 +112,7 @@ std::vector<std::string> list_quote_files(const std::filesystem::path& folder) {
         if (!name || holds_control_character(cp932_to_utf16(*name))) {
             continue;
         }
-        entries.push_back({case_folded(*name), std::move(*name)});
+        entries.push_back({case_folded(cp932_to_utf16(*name)), std::move(*name)});
     }
     std::sort(entries.begin(), entries.end(), [](const entry& a, const entry& b) {
         return a.key != b.key ? a.key < b.key : a.name < b.name;

@@ -1,5 +1,7 @@
 #include "ui/input_method.h"
 
+#include "ui/input_method_platform.h"
+
 #include <QEvent>
 #include <QVariant>
 #include <QWidget>
@@ -7,10 +9,6 @@
 #include <algorithm>
 #include <array>
 #include <utility>
-
-#ifdef Q_OS_WIN
-#include "ui/input_method_windows.h"
-#endif
 
 namespace carloan {
 namespace {
@@ -34,12 +32,8 @@ void switch_input_method(QWidget* dialog, bool on) {
         replacement(dialog, on);
         return;
     }
-#ifdef Q_OS_WIN
-    set_native_input_method(reinterpret_cast<void*>(dialog->window()->winId()), on);
-#else
-    Q_UNUSED(dialog);
-    Q_UNUSED(on);
-#endif
+    set_native_input_method([dialog] { return reinterpret_cast<void*>(dialog->window()->winId()); },
+                            on);
 }
 
 void set_input_method_switch(input_method_switch replacement) {

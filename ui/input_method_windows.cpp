@@ -1,4 +1,4 @@
-#include "ui/input_method_windows.h"
+#include "ui/input_method_platform.h"
 
 #include <windows.h>
 
@@ -7,8 +7,8 @@
 
 namespace carloan {
 
-void set_native_input_method(void* native_window, bool open) {
-    const auto window = static_cast<HWND>(native_window);
+void set_native_input_method(const std::function<void*()>& native_window, bool open) {
+    const auto window = static_cast<HWND>(native_window());
     const HIMC context = ImmGetContext(window);
     if (context == nullptr) {
         return;

@@ -1,5 +1,7 @@
 #include "ui/japanese_font.h"
 
+#include "ui/japanese_font_platform.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
@@ -18,13 +20,7 @@ void prefer_japanese_font() {
                                   QStringLiteral("MS UI Gothic")}) {
         if (japanese.contains(family, Qt::CaseInsensitive)) {
             font.setFamily(family);
-#ifndef Q_OS_WIN
-            // These fonts carry their own hinting for screen sizes, which puts the strokes of a
-            // kanji on whole pixels. The desktop's default for a font it has no setting for is
-            // the automatic hinter's light mode: softer, and it analyses the whole font before
-            // the first glyph, then each glyph, several times the work.
-            font.setHintingPreference(QFont::PreferFullHinting);
-#endif
+            set_platform_hinting(font);
             QApplication::setFont(font);
             return;
         }

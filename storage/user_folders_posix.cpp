@@ -2,24 +2,17 @@
 
 #include "storage/branch_settings_file.h"
 
-#include <cstdlib>
-#include <system_error>
-
-#ifdef _WIN32
-#include <windows.h>
-#else
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
+#include <system_error>
 #include <vector>
-#endif
 
 namespace carloan {
 namespace {
-
-#ifndef _WIN32
 
 std::filesystem::path absolute_or_empty(const char* text) {
     if (text == nullptr) {
@@ -52,32 +45,7 @@ std::filesystem::path base_folder(const char* variable, const char* under_home) 
     return folder.empty() ? home_folder() / under_home : folder;
 }
 
-#endif
-
 }  // namespace
-
-#ifdef _WIN32
-
-std::filesystem::path quote_folder() {
-    wchar_t buffer[MAX_PATH + 1];
-    const DWORD length = GetTempPathW(MAX_PATH + 1, buffer);
-    if (length == 0 || length > MAX_PATH) {
-        return {};
-    }
-    return std::filesystem::path(std::wstring(buffer, length));
-}
-
-std::filesystem::path branch_settings_location() {
-    return branch_settings_file_name;
-}
-
-bool make_private_folder(const std::filesystem::path& folder) {
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    return std::filesystem::is_directory(folder, error);
-}
-
-#else
 
 std::filesystem::path quote_folder() {
     const std::filesystem::path folder =
@@ -112,7 +80,5 @@ bool make_private_folder(const std::filesystem::path& folder) {
     }
     return errno == EEXIST && std::filesystem::is_directory(folder, error);
 }
-
-#endif
 
 }  // namespace carloan

@@ -1,0 +1,10 @@
+#pragma once
+// Where the desktop program's answers on its command line go, one file per platform:
+// command_line_posix.cpp and command_line_windows.cpp.
+
+namespace carloan {
+
+// Makes standard output reach the console the program was started from.
+void reach_parent_console();
+
+}  // namespace carloan

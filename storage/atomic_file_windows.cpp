@@ -1,0 +1,41 @@
+#include "storage/atomic_file_platform.h"
+
+#include <fcntl.h>
+#include <io.h>
+#include <share.h>
+#include <sys/stat.h>
+#include <windows.h>
+
+#include <system_error>
+
+namespace carloan::atomic_file_platform {
+
+// Opened without sharing, a temporary cannot be removed by anyone while its write runs.
+int open_new(const std::filesystem::path& path) {
+    int fd = -1;
+    _wsopen_s(&fd, path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _SH_DENYRW,
+              _S_IREAD | _S_IWRITE);
+    return fd;
+}
+long write_some(int fd, const char* data, std::size_t size) {
+    const unsigned chunk = size > 0x40000000 ? 0x40000000u : static_cast<unsigned>(size);
+    return _write(fd, data, chunk);
+}
+bool finish(int fd, const std::filesystem::path&) {
+    return _commit(fd) == 0;
+}
+int close_file(int fd) {
+    return _close(fd);
+}
+bool replace(const std::filesystem::path& from, const std::filesystem::path& to) {
+    return MoveFileExW(from.c_str(), to.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+bool remove_if_abandoned(const std::filesystem::path& temporary) {
+    std::error_code ignored;
+    return std::filesystem::remove(temporary, ignored);
+}
+// The move is written through instead.
+void sync_folder(const std::filesystem::path&) {}
+
+}  // namespace carloan::atomic_file_platform
