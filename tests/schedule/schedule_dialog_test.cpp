@@ -5,6 +5,7 @@
 #include "gui_support.h"
 #include "print/pdf_words.h"
 #include "print/print_pages.h"
+#include "storage/atomic_file.h"
 #include "text/cp932.h"
 #include "ui/session.h"
 
@@ -297,10 +298,27 @@ TEST(schedule_dialog, prints_and_saves_what_is_listed) {
         }
     }
 
-    ASSERT_EQ(messages.messages.size(), 3u);
+    // Saved over on a disk that fails at the last step: the message, and the earlier file kept.
+    for (const QString button : {"PDF保存...", "CSV保存..."}) {
+        save_file_answer answer("earlier");
+        QFile earlier(answer.path);
+        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
+        earlier.close();
+        fail_writes_at(write_step::rename);
+        QTest::mouseClick(button_labelled(&dialog, button), Qt::LeftButton);
+        fail_writes_at(std::nullopt);
+        ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+        EXPECT_EQ(earlier.readAll(), "earlier");
+        EXPECT_EQ(QDir(answer.folder.path()).entryList(QDir::Files | QDir::Hidden),
+                  QStringList{"earlier"});
+    }
+
+    ASSERT_EQ(messages.messages.size(), 5u);
     EXPECT_EQ(messages.messages[1].text, "PDFの保存に失敗しました");
     EXPECT_EQ(messages.messages[2].text, "CSVの保存に失敗しました");
     EXPECT_EQ(messages.messages[2].caption, "Tavri");
+    EXPECT_EQ(messages.messages[3].text, "PDFの保存に失敗しました");
+    EXPECT_EQ(messages.messages[4].text, "CSVの保存に失敗しました");
 }
 
 }  // namespace
