@@ -126,7 +126,7 @@ TEST(write_file_atomically, two_programs_saving_one_name_both_succeed) {
         ASSERT_GE(savers[k], 0);
         if (savers[k] == 0) {
             int failures = 0;
-            for (int i = 0; i < 1500; ++i) {
+            for (int i = 0; i < 1000; ++i) {
                 failures += !write(target, contents[k]);
             }
             ::_exit(failures == 0 ? 0 : 1);
