@@ -9,11 +9,13 @@
 #include "schedule/expand.h"
 #include "text/cp932.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
 #include <string>
 #include <string_view>
+#include <variant>
 
 namespace {
 
