@@ -11,6 +11,7 @@
 #include "storage/user_folders.h"
 #include "ui/field_style.h"
 #include "ui/japanese_font.h"
+#include "ui/qt_translation.h"
 #include "ui/session.h"
 
 #include <QApplication>
@@ -54,6 +55,7 @@ int main(int argc, char* argv[]) {
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("carloan"));
     carloan::prefer_japanese_font();
+    carloan::install_qt_translation();
     carloan::use_field_style();
     carloan::session_state session;
     load_settings(session);
