@@ -1,5 +1,8 @@
 #include "cli/option_number.h"
 
+#include "calc/amount_text.h"
+#include "text/cp932.h"
+
 namespace carloan {
 namespace {
 
@@ -33,6 +36,15 @@ std::string ascii_digits(std::string_view utf8) {
 
 std::optional<std::string> option_number(std::string_view utf8, number_kind kind) {
     std::string text = ascii_digits(utf8);
+    // An amount may be typed with 万 as in the form, which reads it as plain digits.
+    if (kind == number_kind::amount && text.find("万") != std::string::npos) {
+        const std::optional<std::string> bytes = utf8_to_cp932(text);
+        std::optional<std::string> read = bytes ? ten_thousands_read(*bytes) : std::nullopt;
+        if (!read) {
+            return std::nullopt;
+        }
+        text = std::move(*read);
+    }
     std::string_view rest = text;
     while (!rest.empty() && rest.front() == ' ') {
         rest.remove_prefix(1);

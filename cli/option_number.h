@@ -11,7 +11,7 @@ namespace carloan {
 
 enum class number_kind {
     rate,    // "9.9": digits with at most one point, an optional "+"
-    amount,  // "1,000,000": digits grouped by commas anywhere, an optional sign
+    amount,  // "1,000,000" or "100万": digits grouped by commas anywhere, an optional sign
     count,   // "36", a year or a month: digits, an optional sign
 };
 
@@ -19,8 +19,9 @@ enum class number_kind {
 // ASCII forms; every other byte unchanged.
 std::string ascii_digits(std::string_view utf8);
 
-// The value with its full-width characters folded, when it is blanks, a number of the kind and
-// blanks; an empty value stays empty, a missing field as in the form. Nothing otherwise.
+// The value with its full-width characters folded (an amount with 万 as its digits), when it is
+// blanks, a number of the kind and blanks; an empty value stays empty, a missing field as in the
+// form. Nothing otherwise.
 std::optional<std::string> option_number(std::string_view utf8, number_kind kind);
 
 }  // namespace carloan

@@ -49,7 +49,9 @@ void check_number(std::string_view text, number_kind kind) {
     if (!taken) {
         return;
     }
-    check(*taken == ascii_digits(text));
+    // Only an amount with 万 is given as other characters: its digits.
+    check(*taken == ascii_digits(text) ||
+          (kind == number_kind::amount && text.find("万") != text.npos));
     if (taken->empty()) {
         return;
     }

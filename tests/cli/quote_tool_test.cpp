@@ -131,6 +131,8 @@ TEST(run_tool, takes_numbers_wholly_or_not_at_all) {
         {{"--payments", "　３６ "}, exit_ok, "", {}},
         {{"--budget", "３０，０００", "--solve", "balance"}, exit_ok, "", ascii_budget},
         {{"--schedule", "２０２４/５", "--csv"}, exit_ok, "", may_2024},
+        {{"--balance", "１００万"}, exit_ok, "", {}},
+        {{"--balance", "1.23456万"}, exit_failure, "carloan-quote: --balance takes a number", {}},
         {{"--balance", "abc"},
          exit_failure,
          "carloan-quote: --balance takes a number, not abc\n",
