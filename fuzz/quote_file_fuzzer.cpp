@@ -2,10 +2,10 @@
 // estimate laid out, as 読込, 明細 and 印刷 would do with it.
 
 #include "calc/calculate.h"
-#include "storage/quote_calculation.h"
 #include "file_input.h"
 #include "print/estimate_page.h"
 #include "schedule/expand.h"
+#include "storage/quote_calculation.h"
 #include "storage/quote_file.h"
 #include "text/cp932.h"
 

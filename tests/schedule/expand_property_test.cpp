@@ -2,8 +2,8 @@
 // count, the payments add up to the loan amount, so the balance after the last payment is 0.
 
 #include "calc/calculate.h"
-#include "storage/quote_calculation.h"
 #include "schedule/expand.h"
+#include "storage/quote_calculation.h"
 
 #include <gtest/gtest.h>
 
