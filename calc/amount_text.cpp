@@ -313,6 +313,14 @@ std::string right_alignment(std::string_view text, int width) {
     return std::string(static_cast<std::size_t>(width - length), ' ') + kept;
 }
 
+std::string_view without_blanks_around(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == text.npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 namespace {
 
 constexpr std::string_view ten_thousand = "\x96\x9c";       // 万 in code page 932
@@ -333,14 +341,6 @@ std::size_t find_character(std::string_view text, std::string_view character,
         }
     }
     return std::string_view::npos;
-}
-
-std::string_view without_blanks_around(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == text.npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 // Digits, with commas anywhere among them; nothing for any other character.

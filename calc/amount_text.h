@@ -42,6 +42,9 @@ void append_amount_text(std::string& out, std::int64_t value, int width);
 // The same, written at `at` with room for amount_text_capacity characters; gives the text's end.
 char* put_amount_text(char* at, std::int64_t value, int width);
 
+// The text without the half-width blanks at its ends: "  3,000 " gives "3,000".
+std::string_view without_blanks_around(std::string_view text);
+
 // The text without any blank, right-aligned to the width; a longer text is given whole.
 std::string right_alignment(std::string_view text, int width);
 

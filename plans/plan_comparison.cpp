@@ -48,14 +48,6 @@ std::optional<std::string> half_width(std::string_view list) {
     return out;
 }
 
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == text.npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 // 1 to 420 in plain digits; anything else, however long, is out.
 std::optional<std::int32_t> count_of(std::string_view entry) {
     if (entry.empty() || entry.size() > 4 || entry.find_first_not_of("0123456789") != entry.npos) {
@@ -76,7 +68,7 @@ std::string cp932(std::string_view utf8) {
 }
 
 std::string trimmed_text(std::string_view text) {
-    return std::string(trimmed(text));
+    return std::string(without_blanks_around(text));
 }
 
 // "32,200×35回", as the main window shows an amount with its count.
