@@ -3,6 +3,7 @@
 
 #include "storage/atomic_file.h"
 #include "storage/branch_settings_file.h"
+#include "storage/quote_file.h"
 #include "storage/quote_folder.h"
 #include "storage/regular_file.h"
 #include "storage/user_folders.h"
@@ -12,6 +13,7 @@
 #include <stdlib.h>
 
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
@@ -69,6 +71,17 @@ TEST(windows_files, are_replaced_whole_with_no_temporary_left_and_folders_are_no
     EXPECT_EQ(std::string(into, read->bytes_read), bytes);
     fs::create_directory(folder.path / "d.car");
     EXPECT_FALSE(read_regular_file(folder.path / "d.car", into));
+
+    // A quote file is the record byte for byte, as on Linux: no padding, no line-end translation.
+    quote_record record;
+    auto* record_bytes = reinterpret_cast<unsigned char*>(&record);
+    for (std::size_t i = 0; i < sizeof record; ++i) {
+        record_bytes[i] = static_cast<unsigned char>(i * 7 + 3);
+    }
+    ASSERT_TRUE(save_quote(folder.path / L"\x898B.car", record));
+    std::ifstream saved(folder.path / L"\x898B.car", std::ios::binary);
+    const std::string on_disk{std::istreambuf_iterator<char>(saved), {}};
+    EXPECT_EQ(on_disk, std::string(reinterpret_cast<const char*>(&record), sizeof record));
     EXPECT_FALSE(write_file_atomically(folder.path / "missing" / "b.car", bytes));
 }
 
