@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include "app/command_line_platform.h"
+#include "app/program_options.h"
 
 #include <string_view>
 
@@ -24,21 +25,21 @@ constexpr std::string_view help_text =
 }  // namespace
 
 std::optional<int> answer_information_request(std::span<char* const> arguments, std::ostream& out) {
-    for (std::size_t i = 1; i < arguments.size(); ++i) {
-        const std::string_view argument = arguments[i];
-        if (argument != "--help" && argument != "--version") {
-            continue;
-        }
-        reach_parent_console();
-        if (argument == "--help") {
-            out << help_text;
-        } else {
-            out << "carloan " << CARLOAN_VERSION << '\n';
-        }
-        out.flush();
-        return out ? 0 : 1;
+    const information_request asked =
+        read_program_options(
+            program_arguments(static_cast<int>(arguments.size()), arguments.data()))
+            .information;
+    if (asked == information_request::none) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    reach_parent_console();
+    if (asked == information_request::help) {
+        out << help_text;
+    } else {
+        out << "carloan " << CARLOAN_VERSION << '\n';
+    }
+    out.flush();
+    return out ? 0 : 1;
 }
 
 }  // namespace carloan

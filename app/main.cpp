@@ -5,11 +5,13 @@
 #include "app/command_line.h"
 #include "app/main_window.h"
 #include "app/pdf_command.h"
+#include "app/program_options.h"
 #include "app/start_up_work.h"
 #include "storage/branch_settings_file.h"
 #include "storage/user_folders.h"
 #include "ui/field_style.h"
 #include "ui/japanese_font.h"
+#include "ui/qt_translation.h"
 #include "ui/session.h"
 
 #include <QApplication>
@@ -37,8 +39,10 @@ int main(int argc, char* argv[]) {
         std::fputs(information.str().c_str(), stdout);
         return *status;
     }
-    if (carloan::asks_for_pdf(carloan::program_arguments(argc, argv))) {
-        return carloan::run_pdf_command_line(argc, argv);
+    const carloan::program_options options =
+        carloan::read_program_options(carloan::program_arguments(argc, argv));
+    if (options.asks_for_pdf) {
+        return carloan::run_pdf_command_line(options.pdf, argc, argv);
     }
     // Anything else is ignored, Qt's own options (-style, -reverse, ...) included.
     int program_name_only = argc > 0 ? 1 : 0;
@@ -47,6 +51,7 @@ int main(int argc, char* argv[]) {
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("carloan"));
     carloan::prefer_japanese_font();
+    carloan::install_qt_translation();
     carloan::use_field_style();
     carloan::session_state session;
     load_settings(session);

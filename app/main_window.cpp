@@ -25,6 +25,7 @@
 #include <QResource>
 
 #include <span>
+#include <utility>
 
 // The icon's resource sits in a static library; nothing would pull it into the program otherwise.
 static void load_icon_resource() {
@@ -213,13 +214,20 @@ void main_window::plans_command() {
     if (!choice) {
         return;
     }
+    const QString count_before = ui_->payment_count_field->text();
+    const QString balance_before = ui_->net_balance_field->text();
     if (!choice->payment_count_text.empty()) {
         ui_->payment_count_field->setText(from_cp932(choice->payment_count_text));
     }
     if (!choice->net_balance_text.empty()) {
         ui_->net_balance_field->setText(from_cp932(choice->net_balance_text));
     }
-    calculate_quote();
+    // A choice the calculation refuses is taken back, so that the figures shown stay those of
+    // the inputs shown.
+    if (!calculate_quote()) {
+        ui_->payment_count_field->setText(count_before);
+        ui_->net_balance_field->setText(balance_before);
+    }
 }
 
 void main_window::print_command() {
@@ -274,17 +282,31 @@ calc_inputs main_window::current_inputs() const {
     auto read = [this](int control) {
         return field_cp932(field(control)->text(), input_read_limit);
     };
+    // "150万" is read as 1500000, as leaving the field shows it.
+    auto read_amount = [&read](int control) {
+        const std::string text = read(control);
+        return ten_thousands_read(text).value_or(text);
+    };
     inputs.rate_text = read(main_control::rate);
     inputs.payment_count_text = read(main_control::payment_count);
-    inputs.net_balance_text = read(main_control::net_balance);
+    inputs.net_balance_text = read_amount(main_control::net_balance);
     inputs.skip_months_text = read(main_control::skip_months);
-    inputs.bonus_addition_text = read(main_control::bonus_amount);
+    inputs.bonus_addition_text = read_amount(main_control::bonus_amount);
     inputs.bonus_count_text = read(main_control::bonus_count);
     inputs.deferment_text = read(main_control::deferment);
     return inputs;
 }
 
 bool main_window::calculate_quote() {
+    // An amount with a 万 that names no whole number of yen would read as its leading digits.
+    for (const auto& [control, message] :
+         {std::pair{main_control::net_balance, "差引残高が範囲外です"},
+          std::pair{main_control::bonus_amount, "ボーナス加算額が範囲外です"}}) {
+        if (!ten_thousands_read(field_cp932(field(control)->text(), input_read_limit))) {
+            show_message(this, caption_tavri, QString::fromUtf8(message));
+            return false;
+        }
+    }
     const calc_outcome outcome = calculate(current_inputs(), session_.flags);
     // A quote out of range changes nothing at all; any other calculation, also one stopped on a
     // missing input, starts the repayment table afresh.
@@ -376,10 +398,12 @@ void main_window::show_status(const QString& text) {
     ui_->status_label->setAccessibleName(text);
 }
 
+// A 万 that names no whole number of yen is left as typed, for the calculation to refuse.
 void main_window::reformat_amount(QLineEdit* field) {
-    const std::string text = field_cp932(field->text(), input_read_limit);
-    if (!text.empty()) {
-        field->setText(from_cp932(amount_text(text, amount_width)));
+    const std::optional<std::string> text =
+        ten_thousands_read(field_cp932(field->text(), input_read_limit));
+    if (text && !text->empty()) {
+        field->setText(from_cp932(amount_text(*text, amount_width)));
     }
 }
 

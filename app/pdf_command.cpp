@@ -21,30 +21,6 @@
 namespace carloan {
 namespace {
 
-struct option {
-    QString name;
-    QString pdf_command::*value;
-};
-
-const option options[] = {
-    {QStringLiteral("--estimate-pdf"), &pdf_command::estimate_pdf},
-    {QStringLiteral("--schedule-pdf"), &pdf_command::schedule_pdf},
-    {QStringLiteral("--quote"), &pdf_command::quote},
-};
-
-const option* find_option(const QString& name) {
-    for (const option& candidate : options) {
-        if (candidate.name == name) {
-            return &candidate;
-        }
-    }
-    return nullptr;
-}
-
-QString option_name(const QString& argument) {
-    return argument.section(QLatin1Char('='), 0, 0);
-}
-
 std::ostream& operator<<(std::ostream& out, const QString& text) {
     return out << text.toStdString();
 }
@@ -71,51 +47,6 @@ bool calculate_opened(session_state& session, std::ostream& err) {
 }
 
 }  // namespace
-
-QStringList program_arguments(int argc, char* argv[]) {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i) {
-        arguments.push_back(QString::fromLocal8Bit(argv[i]));
-    }
-    return arguments;
-}
-
-bool asks_for_pdf(const QStringList& arguments) {
-    for (const QString& argument : arguments) {
-        if (find_option(option_name(argument)) != nullptr) {
-            return true;
-        }
-    }
-    return false;
-}
-
-std::variant<pdf_command, QString> parse_pdf_command(const QStringList& arguments) {
-    pdf_command command;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        const option* found = find_option(option_name(argument));
-        if (found == nullptr) {
-            return QStringLiteral("unknown option ") + argument;
-        }
-        QString value;
-        if (argument.contains(QLatin1Char('='))) {
-            value = argument.section(QLatin1Char('='), 1);
-        } else if (i + 1 < arguments.size()) {
-            value = arguments[++i];
-        }
-        if (value.isEmpty()) {
-            return found->name + QStringLiteral(" needs a value");
-        }
-        command.*found->value = value;
-    }
-    if (command.quote.isEmpty()) {
-        return QStringLiteral("--quote NAME.car is needed");
-    }
-    if (command.estimate_pdf.isEmpty() && command.schedule_pdf.isEmpty()) {
-        return QStringLiteral("--estimate-pdf FILE or --schedule-pdf FILE is needed");
-    }
-    return command;
-}
 
 std::filesystem::path quote_argument_path(const QString& argument,
                                           const std::filesystem::path& quote_folder) {
@@ -163,10 +94,9 @@ int run_pdf_command(const pdf_command& command, const branch_settings& settings,
 
 // The messages are gathered and written to standard error once the run has ended: the standard
 // streams are left out of the desktop program, whose every start would set them up for nothing.
-int run_pdf_command_line(int argc, char* argv[]) {
+int run_pdf_command_line(const std::variant<pdf_command, QString>& parsed, int argc, char* argv[]) {
     std::ostringstream messages;
     const int status = [&] {
-        const auto parsed = parse_pdf_command(program_arguments(argc, argv));
         if (const QString* problem = std::get_if<QString>(&parsed)) {
             messages << "carloan: " << *problem << '\n';
             return pdf_exit_failure;

@@ -3,10 +3,10 @@
 // write the estimate or the repayment schedule of the quote file named by `--quote NAME.car` as a
 // PDF, without showing a window, with the branch settings the program would start with.
 
+#include "app/program_options.h"
 #include "print/page_strings.h"
 
 #include <QString>
-#include <QStringList>
 
 #include <filesystem>
 #include <iosfwd>
@@ -21,21 +21,6 @@ inline constexpr int pdf_exit_failure = 1;        // bad options, unreadable quo
 inline constexpr int pdf_exit_missing_input = 2;  // the quote does not calculate
 inline constexpr int pdf_exit_no_schedule = 3;    // its schedule cannot be listed
 
-struct pdf_command {
-    QString estimate_pdf;  // empty when not asked for
-    QString schedule_pdf;
-    QString quote;
-};
-
-// main's arguments after the program name, in the local encoding.
-QStringList program_arguments(int argc, char* argv[]);
-
-// True when the arguments (program name excluded) hold any of the three options.
-bool asks_for_pdf(const QStringList& arguments);
-
-// The command, or why the arguments cannot be used.
-std::variant<pdf_command, QString> parse_pdf_command(const QStringList& arguments);
-
 // A bare name is a file of the quote folder; a name with a folder in it is a path.
 std::filesystem::path quote_argument_path(const QString& argument,
                                           const std::filesystem::path& quote_folder);
@@ -46,8 +31,9 @@ int run_pdf_command(const pdf_command& command, const branch_settings& settings,
                     const std::filesystem::path& quote_folder, const local_time& now,
                     std::ostream& err);
 
-// The whole run from main's arguments: an offscreen application, the branch settings of the
-// working directory, the quote folder and the clock of the program.
-int run_pdf_command_line(int argc, char* argv[]);
+// The whole run of the command read from main's arguments (or the reason it cannot run): an
+// offscreen application, the branch settings of the working directory, the quote folder and the
+// clock of the program.
+int run_pdf_command_line(const std::variant<pdf_command, QString>& parsed, int argc, char* argv[]);
 
 }  // namespace carloan

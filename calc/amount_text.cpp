@@ -313,4 +313,88 @@ std::string right_alignment(std::string_view text, int width) {
     return std::string(static_cast<std::size_t>(width - length), ' ') + kept;
 }
 
+namespace {
+
+constexpr std::string_view ten_thousand = "\x96\x9c";       // 万 in code page 932
+constexpr std::string_view yen = "\x89\x7e";                // 円
+constexpr std::int64_t digits_ceiling = 1'000'000'000'000;  // far past any amount
+
+bool is_cp932_lead(unsigned char byte) {
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+// Where `character` starts, stepping over whole characters so that a trail byte never matches.
+std::size_t find_character(std::string_view text, std::string_view character,
+                           std::size_t from = 0) {
+    for (std::size_t i = from; i < text.size();
+         i += is_cp932_lead(static_cast<unsigned char>(text[i])) ? 2 : 1) {
+        if (text.substr(i, character.size()) == character) {
+            return i;
+        }
+    }
+    return std::string_view::npos;
+}
+
+std::string_view without_blanks_around(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == text.npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// Digits, with commas anywhere among them; nothing for any other character.
+std::optional<std::string> plain_digits(std::string_view text) {
+    std::string digits;
+    for (const char c : text) {
+        if (is_digit(c)) {
+            digits += c;
+        } else if (c != ',') {
+            return std::nullopt;
+        }
+    }
+    return digits;
+}
+
+std::int64_t wide_value(std::string_view digits) {
+    std::int64_t value = 0;
+    for (const char digit : digits) {
+        value = std::min(digits_ceiling, value * 10 + (digit - '0'));
+    }
+    return value;
+}
+
+}  // namespace
+
+std::optional<std::string> ten_thousands_read(std::string_view text) {
+    const std::size_t at = find_character(text, ten_thousand);
+    if (at == text.npos) {
+        return std::string(text);
+    }
+    std::string_view after = without_blanks_around(text.substr(at + ten_thousand.size()));
+    if (after.size() >= yen.size() && after.substr(after.size() - yen.size()) == yen &&
+        find_character(after, yen) == after.size() - yen.size()) {
+        after = without_blanks_around(after.substr(0, after.size() - yen.size()));
+    }
+    const std::string_view before = without_blanks_around(text.substr(0, at));
+    const std::size_t point = before.find('.');
+    const std::optional<std::string> whole = plain_digits(before.substr(0, point));
+    std::optional<std::string> places =
+        point == before.npos ? std::string() : plain_digits(before.substr(point + 1));
+    const std::optional<std::string> rest = plain_digits(after);
+    const bool comma_in_places = point != before.npos && before.find(',', point) != before.npos;
+    if (!whole || !places || !rest || (whole->empty() && places->empty()) || comma_in_places) {
+        return std::nullopt;
+    }
+    // Places past the fourth name parts of a yen unless they are zeros.
+    while (places->size() > 4 && places->back() == '0') {
+        places->pop_back();
+    }
+    if (places->size() > 4 || rest->size() > 4) {
+        return std::nullopt;
+    }
+    places->resize(4, '0');
+    return std::to_string(wide_value(*whole) * 10000 + wide_value(*places) + wide_value(*rest));
+}
+
 }  // namespace carloan

@@ -5,6 +5,7 @@
 // ASCII digit, sign, point or blank.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -43,5 +44,11 @@ char* put_amount_text(char* at, std::int64_t value, int width);
 
 // The text without any blank, right-aligned to the width; a longer text is given whole.
 std::string right_alignment(std::string_view text, int width);
+
+// An amount typed with 万 (ten thousand) as plain digits: "3万" gives "30000", "3.5万" "35000",
+// "1,500万" "15000000", "1万2,000" "12000", "3万円" "30000"; blanks around it are allowed. A
+// text without 万 is given unchanged. Nothing when it holds 万 but no whole number of yen by it
+// ("1.23456万", "万", "-3万", "3万万").
+std::optional<std::string> ten_thousands_read(std::string_view text);
 
 }  // namespace carloan

@@ -1,6 +1,6 @@
 #include "cli/quote_json.h"
 
-#include "cli/quote_line.h"
+#include "cli/json_string.h"
 #include "text/cp932.h"
 
 #include <algorithm>
@@ -94,41 +94,6 @@ char* write_text(char* at, std::string_view cp932) {
 }
 
 }  // namespace
-
-std::optional<std::string> field_text(std::string_view utf8) {
-    std::optional<std::string> text = utf8_to_cp932(utf8);
-    if (text) {
-        text->resize(cp932_prefix(*text, input_read_limit).size());
-    }
-    return text;
-}
-
-std::variant<quote_request, std::string> parse_quote_line(std::string_view line) {
-    quote_request request;
-    if (read_plain_quote_line(line, request)) {
-        return request;
-    }
-    return parse_json_quote_line(line);
-}
-
-void append_json_string(std::string& out, std::string_view utf8) {
-    constexpr char hex[] = "0123456789abcdef";
-    out += '"';
-    for (const char c : utf8) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (byte < 0x20) {
-            out += "\\u00";
-            out += hex[byte >> 4];
-            out += hex[byte & 0xF];
-        } else {
-            out += c;
-        }
-    }
-    out += '"';
-}
 
 std::size_t outcome_json_bound(const calc_outcome& outcome) {
     if (!outcome.result) {

@@ -1,11 +1,12 @@
 #pragma once
-// The two readers of a batch line. Nearly every line is a flat object of short strings and small
-// integers under known keys; read_plain_quote_line reads exactly such lines without building a
-// JSON tree and declines every other line. parse_json_quote_line reads any line through the full
-// JSON parser and words the reason when the line cannot be quoted. For every line the plain
-// reader takes, both give the same request; parse_quote_line tries the plain reader first.
+// The request of one batch line. Nearly every line is a flat object of short strings and small
+// integers under known keys; read_plain_quote_line (plain_quote_line.cpp) reads exactly such lines
+// without building a JSON tree and declines every other line. parse_json_quote_line reads any line
+// through the full JSON parser and words the reason when the line cannot be quoted. For every
+// line the plain reader takes, both give the same request; parse_quote_line tries the plain
+// reader first.
 
-#include "cli/quote_json.h"
+#include "cli/quote_request.h"
 
 #include <string>
 #include <string_view>
@@ -18,10 +19,10 @@ namespace carloan {
 // unknown key, a text code page 932 cannot hold, or anything not well-formed.
 bool read_plain_quote_line(std::string_view line, quote_request& request);
 
+// The request, or why the line cannot be quoted (a message that never echoes the line, so that
+// it is always valid UTF-8).
 std::variant<quote_request, std::string> parse_json_quote_line(std::string_view line);
 
-// The length of the leading run of bytes that a JSON string holds as they are: printable ASCII
-// other than '"' and '\\'.
-std::size_t plain_json_run(std::string_view text);
+std::variant<quote_request, std::string> parse_quote_line(std::string_view line);
 
 }  // namespace carloan

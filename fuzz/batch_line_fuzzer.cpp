@@ -1,7 +1,7 @@
 // Batch input: every line is answered by exactly one line of valid JSON, and the plain line reader
 // never takes a line differently from the JSON parser.
 
-#include "cli/quote_json.h"
+#include "cli/batch.h"
 #include "cli/quote_line.h"
 
 #include <nlohmann/json.hpp>

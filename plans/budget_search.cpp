@@ -14,7 +14,6 @@ namespace {
 using balance = std::int64_t;  // wide enough for one past the largest balance
 
 constexpr balance max_balance = std::numeric_limits<std::int32_t>::max();
-constexpr int months_between_bonuses = 6;
 
 // A negative figure is no plan, whatever the budget; nor is a loan amount below the balance,
 // which only a figure cut to 32 bits gives.
@@ -207,12 +206,17 @@ class balance_search {
     std::int32_t budget_;
 };
 
-// The deferment as typed (empty is 1, as the calculation reads it); the first bonus is paid with
-// that payment, never before the first.
-std::int64_t first_bonus_payment(const calc_inputs& inputs) {
-    const std::int64_t deferment =
-        inputs.deferment_text.empty() ? 1 : leading_integer(inputs.deferment_text);
-    return std::max<std::int64_t>(deferment, 1);
+// The leading integer of number characters, read wide: does it pass the 32-bit range?
+bool beyond_32_bits(std::string_view kept) {
+    std::size_t i = kept.empty() || (kept[0] != '+' && kept[0] != '-') ? 0 : 1;
+    std::int64_t value = 0;
+    for (; i < kept.size() && kept[i] >= '0' && kept[i] <= '9'; ++i) {
+        value = value * 10 + (kept[i] - '0');
+        if (value > max_balance) {
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace
@@ -221,9 +225,17 @@ std::variant<std::int32_t, std::string> read_budget(std::string_view text) {
     if (text.empty()) {
         return std::string("月々の予算が未入力です");
     }
-    const std::int32_t budget = leading_integer(number_characters(text));
-    if (budget < 1) {
-        return std::string("月々の予算が範囲外です");
+    const std::string beyond_range = "月々の予算が範囲外です";
+    const std::optional<std::string> read = ten_thousands_read(text);
+    if (!read) {
+        return beyond_range;
+    }
+    const std::string kept = number_characters(*read);
+    const std::int32_t budget = leading_integer(kept);
+    // The reading saturates at the 32-bit range; a budget past it is refused, not cut to it.
+    if (budget < 1 ||
+        (budget == std::numeric_limits<std::int32_t>::max() && beyond_32_bits(kept))) {
+        return beyond_range;
     }
     return budget;
 }
@@ -238,14 +250,12 @@ std::optional<calc_result> largest_balance(const calc_inputs& inputs, const curr
 // that).
 std::optional<calc_result> fewest_payments(const calc_inputs& inputs, const current_flags& flags,
                                            std::int32_t budget) {
-    const std::int64_t first_bonus = first_bonus_payment(inputs);
     for (std::int32_t count = min_payment_count; count <= max_payment_count; ++count) {
         calc_outcome outcome = calculate(with_payment_count(inputs, count), flags);
         if (!outcome.result || !within(*outcome.result, budget)) {
             continue;
         }
-        const std::int64_t bonuses = outcome.result->bonus_count;
-        if (bonuses > 0 && first_bonus + months_between_bonuses * (bonuses - 1) > count) {
+        if (!bonuses_fit(inputs, *outcome.result)) {
             continue;
         }
         return std::move(outcome.result);

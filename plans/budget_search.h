@@ -16,8 +16,9 @@ namespace carloan {
 
 inline constexpr std::string_view no_plan_within_budget = "予算内に収まる条件がありません";
 
-// The budget field's text (code page 932), read as the net balance field is ("30,000" is 30000),
-// or the message (UTF-8) when it is empty or not above 0.
+// The budget field's text (code page 932), read as the net balance field is ("30,000" is 30000)
+// with 万 as ten thousand ("3万" is 30000), or the message (UTF-8) when it is empty, not above 0,
+// past the 32-bit range or a 万 that names no whole number of yen.
 std::variant<std::int32_t, std::string> read_budget(std::string_view text);
 
 // The largest net balance, from 1 yen up, whose regular payment at the inputs' payment count is

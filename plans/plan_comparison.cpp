@@ -1,8 +1,11 @@
 #include "plans/plan_comparison.h"
 
+#include "calc/amount_text.h"
 #include "text/cp932.h"
 
+#include <algorithm>
 #include <string_view>
+#include <utility>
 
 namespace carloan {
 namespace {
@@ -91,8 +94,9 @@ std::variant<std::vector<std::int32_t>, std::string> parse_payment_counts(std::s
     std::vector<std::int32_t> counts;
     std::string_view rest = *plain;
     while (true) {
-        const auto comma = rest.find(',');
-        const std::string_view entry = trimmed(rest.substr(0, comma));
+        // Blanks separate counts as commas do: "12 24 36".
+        const auto comma = rest.find_first_of(", ");
+        const std::string_view entry = rest.substr(0, comma);
         if (!entry.empty()) {
             const std::optional<std::int32_t> count = count_of(entry);
             if (!count) {
@@ -124,12 +128,28 @@ calc_inputs with_net_balance(calc_inputs inputs, std::int32_t balance) {
     return inputs;
 }
 
+bool bonuses_fit(const calc_inputs& inputs, const calc_result& quote) {
+    constexpr std::int64_t months_between_bonuses = 6;
+    // The deferment as typed; empty is 1, as the calculation reads it.
+    const std::int64_t deferment =
+        inputs.deferment_text.empty() ? 1 : leading_integer(inputs.deferment_text);
+    const std::int64_t first_bonus = std::max<std::int64_t>(deferment, 1);
+    const std::int64_t bonuses = quote.bonus_count;
+    return bonuses <= 0 ||
+           first_bonus + months_between_bonuses * (bonuses - 1) <= quote.payment_count;
+}
+
 std::vector<plan_column> compare_plans(const calc_inputs& inputs, const current_flags& flags,
                                        std::span<const std::int32_t> counts) {
     std::vector<plan_column> columns;
     columns.reserve(counts.size());
     for (const std::int32_t count : counts) {
-        columns.push_back({count, calculate(with_payment_count(inputs, count), flags)});
+        const calc_inputs column_inputs = with_payment_count(inputs, count);
+        calc_outcome outcome = calculate(column_inputs, flags);
+        if (outcome.result && !bonuses_fit(column_inputs, *outcome.result)) {
+            outcome = {std::nullopt, std::string(bonuses_beyond_term), true};
+        }
+        columns.push_back({count, std::move(outcome)});
     }
     return columns;
 }

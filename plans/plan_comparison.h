@@ -19,8 +19,9 @@ inline constexpr std::int32_t max_payment_count = 420;  // what the repayment ta
 inline constexpr std::size_t max_compared_counts = 12;
 inline constexpr std::string_view default_compared_counts = "12,24,36,48,60,72,84";
 
-// The counts of a list such as "12, 24,36" (full-width digits and commas, and 、, are read too;
-// empty entries are skipped), or the message (UTF-8) that says what is wrong with it.
+// The counts of a list such as "12, 24,36" or "12 24 36" (commas, 、 and blanks, half or full
+// width, separate; full-width digits are read too; empty entries are skipped), or the message
+// (UTF-8) that says what is wrong with it.
 std::variant<std::vector<std::int32_t>, std::string> parse_payment_counts(std::string_view list);
 
 // The inputs with another payment count or net balance put in, as if typed into the form.
@@ -32,6 +33,13 @@ struct plan_column {
     calc_outcome outcome;
 };
 
+inline constexpr std::string_view bonuses_beyond_term = "ボーナス回数が返済回数に収まりません";
+
+// Whether the quote's bonus payments, the first with the deferment's payment (never before the
+// first payment) and then one every six months, all fall within its term.
+bool bonuses_fit(const calc_inputs& inputs, const calc_result& quote);
+
+// A column whose term cannot hold its bonuses is refused with bonuses_beyond_term.
 std::vector<plan_column> compare_plans(const calc_inputs& inputs, const current_flags& flags,
                                        std::span<const std::int32_t> counts);
 

@@ -9,12 +9,14 @@
 #include "text/qt_text.h"
 #include "ui/ascii_digits.h"
 #include "ui/dialog_placement.h"
+#include "ui/file_dialog.h"
 #include "ui/message_box.h"
 #include "ui/session.h"
 #include "ui_plan_comparison_dialog.h"
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QStringList>
@@ -55,13 +57,15 @@ void fit_to_contents(QTableWidget* table) {
     table->setFixedHeight(height);
 }
 
-// One column per entry of the rows' cells, the row labels down the side. A cell of a refused
-// column explains itself in its tool tip.
-void fill_table(QTableWidget* table, const std::vector<plan_row>& rows,
+// One column per entry of the rows' cells, the row labels down the side, each column named by
+// `names` for a screen reader (the header is hidden). A cell of a refused column explains itself
+// in its tool tip and its accessible description.
+void fill_table(QTableWidget* table, const std::vector<plan_row>& rows, const QStringList& names,
                 const std::vector<QString>& column_messages) {
     table->clearContents();
     table->setRowCount(static_cast<int>(rows.size()));
     table->setColumnCount(static_cast<int>(column_messages.size()));
+    table->setHorizontalHeaderLabels(names);
     QStringList labels;
     for (std::size_t r = 0; r < rows.size(); ++r) {
         labels << from_cp932(rows[r].label);
@@ -69,12 +73,25 @@ void fill_table(QTableWidget* table, const std::vector<plan_row>& rows,
             auto* item = new QTableWidgetItem(from_cp932(rows[r].cells[c]));
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             item->setToolTip(column_messages[c]);
+            item->setData(Qt::AccessibleDescriptionRole, column_messages[c]);
             table->setItem(static_cast<int>(r), static_cast<int>(c), item);
         }
     }
     table->setVerticalHeaderLabels(labels);
     table->resizeColumnsToContents();
     fit_to_contents(table);
+}
+
+QString column_name(std::int32_t payment_count) {
+    return QString::number(payment_count) + QStringLiteral("回");
+}
+
+bool is_enter(QEvent* event) {
+    if (event->type() != QEvent::KeyPress) {
+        return false;
+    }
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
 }  // namespace
@@ -92,6 +109,14 @@ plan_comparison_dialog::plan_comparison_dialog(const session_state& session, cal
         accept_full_width_digits(field);
     }
     ui_->counts_field->setText(utf8(default_compared_counts));
+    // One tab stop per table: Tab leaves it, the arrows choose a column, Enter applies it.
+    for (QWidget* watched :
+         {static_cast<QWidget*>(ui_->plan_table), static_cast<QWidget*>(ui_->answer_table),
+          static_cast<QWidget*>(ui_->budget_field)}) {
+        watched->installEventFilter(this);
+    }
+    ui_->plan_table->setTabKeyNavigation(false);
+    ui_->answer_table->setTabKeyNavigation(false);
 
     connect(ui_->compare_button, &QPushButton::clicked, this, &plan_comparison_dialog::compare);
     connect(ui_->use_count_button, &QPushButton::clicked, this, &plan_comparison_dialog::use_count);
@@ -102,10 +127,11 @@ plan_comparison_dialog::plan_comparison_dialog(const session_state& session, cal
     connect(ui_->use_answer_button, &QPushButton::clicked, this,
             &plan_comparison_dialog::use_answer);
     connect(ui_->print_button, &QPushButton::clicked, this, &plan_comparison_dialog::print);
+    connect(ui_->preview_button, &QPushButton::clicked, this, &plan_comparison_dialog::preview);
+    connect(ui_->pdf_button, &QPushButton::clicked, this, &plan_comparison_dialog::save_pdf);
     connect(ui_->close_button, &QPushButton::clicked, this, &QDialog::reject);
-    connect(ui_->plan_table, &QTableWidget::itemSelectionChanged, this, [this] {
-        ui_->use_count_button->setEnabled(ui_->plan_table->selectionModel()->hasSelection());
-    });
+    connect(ui_->plan_table, &QTableWidget::itemSelectionChanged, this,
+            &plan_comparison_dialog::show_usable_count);
 
     compare();
     show_answer(std::nullopt, false);
@@ -114,6 +140,36 @@ plan_comparison_dialog::plan_comparison_dialog(const session_state& session, cal
 }
 
 plan_comparison_dialog::~plan_comparison_dialog() = default;
+
+bool plan_comparison_dialog::eventFilter(QObject* watched, QEvent* event) {
+    // A table would keep Ctrl+Tab to itself; it leaves the table as Tab does.
+    if (event->type() == QEvent::KeyPress &&
+        (watched == ui_->plan_table || watched == ui_->answer_table)) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+            key->modifiers().testFlag(Qt::ControlModifier)) {
+            focusNextPrevChild(key->key() == Qt::Key_Tab &&
+                               !key->modifiers().testFlag(Qt::ShiftModifier));
+            return true;
+        }
+    }
+    if (is_enter(event)) {
+        // Taken here, so that it never reaches the default button (比較).
+        if (watched == ui_->plan_table) {
+            use_count();
+            return true;
+        }
+        if (watched == ui_->answer_table) {
+            use_answer();
+            return true;
+        }
+        if (watched == ui_->budget_field) {
+            (this->*last_search_)();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
 
 void plan_comparison_dialog::compare() {
     const std::optional<std::string> list = to_cp932(ui_->counts_field->text());
@@ -128,29 +184,49 @@ void plan_comparison_dialog::compare() {
 
 void plan_comparison_dialog::show_columns() {
     std::vector<QString> messages;
+    QStringList names;
     for (const plan_column& column : columns_) {
         messages.push_back(utf8(column.outcome.message));
+        names << column_name(column.payment_count);
     }
     QTableWidget* table = ui_->plan_table;
-    fill_table(table, plan_rows(columns_, session_.flags), messages);
+    fill_table(table, plan_rows(columns_, session_.flags), names, messages);
 
     // The count the form holds starts chosen, so that この回数で計算 does what the clerk expects.
     table->clearSelection();
     const std::int32_t current = leading_integer(inputs_.payment_count_text);
     for (std::size_t c = 0; c < columns_.size(); ++c) {
         if (columns_[c].payment_count == current) {
+            table->setCurrentCell(0, static_cast<int>(c));
             table->selectColumn(static_cast<int>(c));
             break;
         }
     }
-    ui_->use_count_button->setEnabled(table->selectionModel()->hasSelection());
+    show_usable_count();
     // Wide enough for every column, as far as the screen allows.
     adjustSize();
+}
+
+std::optional<std::size_t> plan_comparison_dialog::chosen_column() const {
+    const QModelIndexList chosen = ui_->plan_table->selectionModel()->selectedColumns();
+    if (chosen.isEmpty()) {
+        return std::nullopt;
+    }
+    return static_cast<std::size_t>(chosen.front().column());
+}
+
+// A refused column has no quote to apply.
+void plan_comparison_dialog::show_usable_count() {
+    const std::optional<std::size_t> chosen = chosen_column();
+    ui_->use_count_button->setEnabled(chosen && *chosen < columns_.size() &&
+                                      columns_[*chosen].outcome.result.has_value());
 }
 
 std::optional<std::int32_t> plan_comparison_dialog::budget() {
     const auto read = read_budget(field_cp932(ui_->budget_field->text(), input_read_limit));
     if (const auto* message = std::get_if<std::string>(&read)) {
+        // An earlier answer belongs to another budget.
+        show_answer(std::nullopt, false);
         show_message(this, caption_tavri, utf8(*message));
         return std::nullopt;
     }
@@ -158,6 +234,7 @@ std::optional<std::int32_t> plan_comparison_dialog::budget() {
 }
 
 void plan_comparison_dialog::solve_balance() {
+    last_search_ = &plan_comparison_dialog::solve_balance;
     if (const std::optional<std::int32_t> limit = budget()) {
         const std::optional<calc_result> found = largest_balance(inputs_, session_.flags, *limit);
         found ? show_answer(found, true) : show_no_answer();
@@ -165,6 +242,7 @@ void plan_comparison_dialog::solve_balance() {
 }
 
 void plan_comparison_dialog::solve_payments() {
+    last_search_ = &plan_comparison_dialog::solve_payments;
     if (const std::optional<std::int32_t> limit = budget()) {
         const std::optional<calc_result> found = fewest_payments(inputs_, session_.flags, *limit);
         found ? show_answer(found, false) : show_no_answer();
@@ -191,16 +269,17 @@ void plan_comparison_dialog::show_answer(const std::optional<calc_result>& answe
             rows.push_back(std::move(row));
         }
     }
-    fill_table(ui_->answer_table, rows, std::vector<QString>(answer_ ? 1 : 0));
+    fill_table(ui_->answer_table, rows,
+               answer_ ? QStringList{column_name(answer_->payment_count)} : QStringList{},
+               std::vector<QString>(answer_ ? 1 : 0));
     adjustSize();
 }
 
 void plan_comparison_dialog::use_count() {
-    const QModelIndexList chosen = ui_->plan_table->selectionModel()->selectedColumns();
-    if (chosen.isEmpty()) {
+    if (!ui_->use_count_button->isEnabled()) {
         return;
     }
-    const plan_column& column = columns_.at(static_cast<std::size_t>(chosen.front().column()));
+    const plan_column& column = columns_.at(*chosen_column());
     choice_ = plan_choice{std::to_string(column.payment_count), {}};
     accept();
 }
@@ -221,12 +300,28 @@ std::string plan_comparison_dialog::customer_name() const {
     return name == *utf8_to_cp932(new_quote_title) ? std::string() : name;
 }
 
-// The table as shown, through the estimate's printer path and with its messages.
+std::vector<page_string> plan_comparison_dialog::page() const {
+    return plan_comparison_page(columns_, session_.flags.bonus_method, session_.record,
+                                session_.settings, customer_name(), print_time());
+}
+
+// The comparison as shown, through the estimate's printer, preview and PDF paths.
 void plan_comparison_dialog::print() {
-    const std::vector<page_string> page =
-        plan_comparison_page(plan_rows(columns_, session_.flags), customer_name(),
-                             read_slot(session_.settings.branch_name), print_time());
-    print_pages(this, utf8(plan_page_title), 1, drawing_of({page}));
+    print_pages(this, utf8(plan_page_title), 1, drawing_of({page()}));
+}
+
+void plan_comparison_dialog::preview() {
+    preview_pages(this, utf8(plan_page_title), 1, drawing_of({page()}));
+}
+
+void plan_comparison_dialog::save_pdf() {
+    const QString title = utf8(plan_page_title);
+    const QString path = ask_save_file_name(
+        this, QStringLiteral("PDF保存"),
+        proposed_file_path(from_cp932(customer_name()), title, pdf_file), pdf_file);
+    if (!path.isEmpty() && !write_pdf(path, title, 1, drawing_of({page()}))) {
+        show_message(this, caption_tavri, QStringLiteral("PDFの保存に失敗しました"));
+    }
 }
 
 std::optional<plan_choice> run_plan_comparison_dialog(QWidget* main_window,

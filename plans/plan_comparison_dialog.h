@@ -6,6 +6,7 @@
 
 #include "calc/calculate.h"
 #include "plans/plan_comparison.h"
+#include "print/page_strings.h"
 
 #include <QDialog>
 
@@ -44,6 +45,9 @@ class plan_comparison_dialog : public QDialog {
     // Set when the dialog was closed by この回数で計算 or この条件で計算.
     const std::optional<plan_choice>& choice() const { return choice_; }
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void compare();
     void solve_balance();
@@ -51,12 +55,17 @@ class plan_comparison_dialog : public QDialog {
     void use_count();
     void use_answer();
     void print();
+    void preview();
+    void save_pdf();
 
     std::optional<std::int32_t> budget();
     void show_answer(const std::optional<calc_result>& answer, bool balance_solved);
     void show_no_answer();
     void show_columns();
     std::string customer_name() const;
+    std::vector<page_string> page() const;
+    std::optional<std::size_t> chosen_column() const;
+    void show_usable_count();
 
     std::unique_ptr<Ui::plan_comparison_dialog> ui_;
     const session_state& session_;
@@ -65,6 +74,8 @@ class plan_comparison_dialog : public QDialog {
     std::vector<plan_column> columns_;
     std::optional<calc_result> answer_;
     bool balance_solved_ = false;
+    // Enter in the budget field repeats the search last chosen.
+    void (plan_comparison_dialog::*last_search_)() = &plan_comparison_dialog::solve_balance;
     std::optional<plan_choice> choice_;
 };
 

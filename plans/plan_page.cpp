@@ -1,7 +1,10 @@
 #include "plans/plan_page.h"
 
+#include "calc/amount_text.h"
+#include "print/estimate_page.h"
+
 #include <algorithm>
-#include <cstdio>
+#include <string>
 
 namespace carloan {
 namespace {
@@ -10,57 +13,107 @@ constexpr int label_x = 200;
 constexpr int first_cell_x = 1100;
 constexpr int cell_bytes = 14;
 constexpr int cell_pitch = (cell_bytes + 1) * half_width_dots;
-constexpr int first_table_line = 10;
+// The estimate's label and value columns, for the lines the two pages share.
+constexpr int figure_label_x = 500;
+constexpr int figure_value_x = 1900;
+constexpr int first_figure_line = 12;
 
 int line(std::size_t n) {
     return line_pitch * static_cast<int>(n);
 }
 
-// The estimate's date line and its right-justified branch name, so the two pages match.
-std::string date_line(const local_time& now) {
-    char buffer[96];
-    std::snprintf(buffer, sizeof buffer, "%4d/%2d/%2d   %2d:%2d:%2d", now.year, now.month, now.day,
-                  now.hour, now.minute, now.second);
-    return buffer;
+std::string trimmed(std::string_view text) {
+    return blank_removal(text);
 }
 
-std::string right_justified(std::string_view text) {
-    std::string out(std::max<std::size_t>(text.size(), value_width) - text.size(), ' ');
-    out += text;
-    return out;
+// "32,200×35回", as the window shows an amount with its count.
+std::string times_count(std::string_view amount, std::string_view count) {
+    return trimmed(amount) + page_text("×") + trimmed(count) + page_text("回");
+}
+
+struct page_row {
+    std::string label;
+    std::string (*cell)(const calc_result&);
+};
+
+std::vector<page_row> page_rows(std::int32_t bonus_method) {
+    return {
+        {page_text("融資手数料"), [](const calc_result& r) { return trimmed(r.loan_fee_text); }},
+        {page_text("お支払い合計額"),
+         [](const calc_result& r) { return trimmed(r.loan_amount_text); }},
+        {page_text("第1回目"), [](const calc_result& r) { return trimmed(r.first_payment_text); }},
+        {page_text("第２回目以降"),
+         [](const calc_result& r) {
+             return times_count(r.later_payment_text, r.later_count_text);
+         }},
+        {page_text(bonus_method == 1 ? "ボーナス月返済" : "ボーナス月加算"),
+         [](const calc_result& r) {
+             return times_count(r.bonus_payment_text, r.bonus_times_text);
+         }},
+    };
+}
+
+// Right-aligned by position, so that a cell too wide for its column still ends where the others
+// do.
+page_string cell_at(std::size_t column_in_block, std::size_t table_line, std::string cell) {
+    const int right = first_cell_x + static_cast<int>(column_in_block) * cell_pitch +
+                      cell_bytes * half_width_dots;
+    return {right - static_cast<int>(cell.size()) * half_width_dots, line(table_line),
+            std::move(cell)};
 }
 
 }  // namespace
 
-std::vector<page_string> plan_comparison_page(std::span<const plan_row> rows,
+std::vector<page_string> plan_comparison_page(std::span<const plan_column> columns,
+                                              std::int32_t bonus_method, const quote_record& record,
+                                              const branch_settings& settings,
                                               std::string_view customer_name,
-                                              std::string_view branch_name, const local_time& now) {
+                                              const local_time& now) {
     std::vector<page_string> page;
     page.push_back({3200, line(4), date_line(now)});
     page.push_back({1760, line(5), page_text(plan_page_title)});
     if (!customer_name.empty()) {
         page.push_back({label_x, line(6), std::string(customer_name) + page_text(" 様")});
     }
-    page.push_back({2700, line(8), right_justified(branch_name)});
+    for (page_string& identity : branch_identity_lines(settings)) {
+        page.push_back(std::move(identity));
+    }
 
-    const std::size_t columns = rows.empty() ? 0 : rows.front().cells.size();
-    std::size_t table_line = first_table_line;
-    for (std::size_t block = 0; block < columns; block += plan_page_block_columns) {
-        const std::size_t end = std::min(columns, block + plan_page_block_columns);
-        for (const plan_row& row : rows) {
+    std::size_t figure_line = first_figure_line;
+    page.push_back({figure_label_x, line(figure_line), page_text("    お借入金額         ")});
+    page.push_back({figure_value_x, line(figure_line), amount_value(record.net_balance)});
+    if (record.show_rate == 1) {
+        ++figure_line;
+        page.push_back({figure_label_x, line(figure_line), page_text("    融資利率（年率）   ")});
+        page.push_back({figure_value_x, line(figure_line), rate_value(record)});
+    }
+
+    const std::vector<page_row> rows = page_rows(bonus_method);
+    const std::string none = page_text("－");
+    std::size_t table_line = figure_line + 2;
+    for (std::size_t block = 0; block < columns.size(); block += plan_page_block_columns) {
+        const std::size_t end = std::min(columns.size(), block + plan_page_block_columns);
+        page.push_back({label_x, line(table_line), page_text("お支払い回数")});
+        for (std::size_t column = block; column < end; ++column) {
+            page.push_back(
+                cell_at(column - block, table_line,
+                        std::to_string(columns[column].payment_count) + page_text("回")));
+        }
+        ++table_line;
+        for (const page_row& row : rows) {
             page.push_back({label_x, line(table_line), row.label});
             for (std::size_t column = block; column < end; ++column) {
-                // Right-aligned by position, so that a cell too wide for its column still ends
-                // where the others do.
-                const std::string& cell = row.cells[column];
-                const int right = first_cell_x + static_cast<int>(column - block) * cell_pitch +
-                                  cell_bytes * half_width_dots;
-                page.push_back({right - static_cast<int>(cell.size()) * half_width_dots,
-                                line(table_line), cell});
+                const std::optional<calc_result>& result = columns[column].outcome.result;
+                page.push_back(
+                    cell_at(column - block, table_line, result ? row.cell(*result) : none));
             }
             ++table_line;
         }
         ++table_line;
+    }
+
+    for (page_string& note : note_lines(settings, static_cast<int>(table_line))) {
+        page.push_back(std::move(note));
     }
     return page;
 }

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <span>
 #include <string_view>
+#include <utility>
 
 namespace carloan {
 namespace {
@@ -29,6 +30,8 @@ std::string right_justified(std::string text) {
     return text;
 }
 
+}  // namespace
+
 // The rate as typed, without a comma ever being inserted.
 std::string rate_value(const quote_record& record) {
     return right_alignment(number_characters(slot_text(record.rate_text)) + cp932("％"),
@@ -42,7 +45,18 @@ std::string date_line(const local_time& now) {
     return buffer;
 }
 
-}  // namespace
+std::vector<page_string> branch_identity_lines(const branch_settings& settings) {
+    return {{2500, line_pitch * 7, right_justified(cp932("ゾルベクス（株）"))},
+            {2700, line_pitch * 8, right_justified(slot_text(settings.branch_name))},
+            {3200, line_pitch * 9, "TEL:" + slot_text(settings.telephone)},
+            {3200, line_pitch * 10, cp932("担当 ") + slot_text(settings.staff_name)}};
+}
+
+std::vector<page_string> note_lines(const branch_settings& settings, int first_line) {
+    return {{180, line_pitch * first_line, slot_text(settings.note_line_1)},
+            {160, line_pitch * (first_line + 1), slot_text(settings.note_line_2)},
+            {160, line_pitch * (first_line + 2), slot_text(settings.note_line_3)}};
+}
 
 std::vector<page_string> estimate_page(const quote_record& record, const branch_settings& settings,
                                        std::int32_t bonus_method, const local_time& now) {
@@ -54,10 +68,9 @@ std::vector<page_string> estimate_page(const quote_record& record, const branch_
     page.push_back({3200, line(4), date_line(now)});
     page.push_back({1700, line(5), cp932("オートローンお見積書")});
     page.push_back({200, line(6), slot_text(record.customer_name) + cp932(" 様")});
-    page.push_back({2500, line(7), right_justified(cp932("ゾルベクス（株）"))});
-    page.push_back({2700, line(8), right_justified(slot_text(settings.branch_name))});
-    page.push_back({3200, line(9), "TEL:" + slot_text(settings.telephone)});
-    page.push_back({3200, line(10), cp932("担当 ") + slot_text(settings.staff_name)});
+    for (page_string& identity : branch_identity_lines(settings)) {
+        page.push_back(std::move(identity));
+    }
     page.push_back({180, line(12), slot_text(settings.opening_line_1)});
     page.push_back({160, line(13), slot_text(settings.opening_line_2)});
     page.push_back({2200, line(14), cp932("記")});
@@ -83,9 +96,9 @@ std::vector<page_string> estimate_page(const quote_record& record, const branch_
     page.push_back(
         {value_x, line(22 + shift), installment_value(record.bonus_payment, record.bonus_count)});
 
-    page.push_back({180, line(24 + shift), slot_text(settings.note_line_1)});
-    page.push_back({160, line(25 + shift), slot_text(settings.note_line_2)});
-    page.push_back({160, line(26 + shift), slot_text(settings.note_line_3)});
+    for (page_string& note : note_lines(settings, 24 + shift)) {
+        page.push_back(std::move(note));
+    }
     page.push_back({label_x, line(27 + shift), cp932("【備考】")});
     page.push_back({label_x, line(28 + shift), slot_text(record.remark_1)});
     page.push_back({label_x, line(29 + shift), slot_text(record.remark_2)});

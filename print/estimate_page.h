@@ -17,4 +17,12 @@ namespace carloan {
 std::vector<page_string> estimate_page(const quote_record& record, const branch_settings& settings,
                                        std::int32_t bonus_method, const local_time& now);
 
+// The parts of the estimate that other printouts repeat, at the estimate's positions: the date
+// line, the company, branch, TEL and staff lines (lines 7 to 10), the rate as its row shows it,
+// and the branch's three note lines from `first_line` on.
+std::string date_line(const local_time& now);
+std::vector<page_string> branch_identity_lines(const branch_settings& settings);
+std::string rate_value(const quote_record& record);
+std::vector<page_string> note_lines(const branch_settings& settings, int first_line);
+
 }  // namespace carloan

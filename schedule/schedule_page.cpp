@@ -12,12 +12,14 @@ namespace carloan {
 namespace {
 
 // The listed lines are 42 bytes wide; everything lines up on their left and right edges, and
-// every page fits the printable area of A4 and of Letter paper.
-constexpr int list_x = 1200;
+// every page fits the printable area of A4 and of Letter paper. The widest lines, a figure's
+// label and value, are centred across A4.
+constexpr int a4_width = 4961;
 constexpr int list_bytes = 42;
-constexpr int list_right = list_x + list_bytes * half_width_dots;
-constexpr int value_x = list_right - value_width * half_width_dots;
 constexpr int label_bytes = 23;
+constexpr int list_right = (a4_width + (label_bytes + value_width) * half_width_dots) / 2;
+constexpr int list_x = list_right - list_bytes * half_width_dots;
+constexpr int value_x = list_right - value_width * half_width_dots;
 constexpr int label_x = value_x - label_bytes * half_width_dots;
 
 constexpr int first_page_captions_y = line_pitch * 14;

@@ -287,6 +287,9 @@ TEST_F(main_window_test, only_the_amount_fields_are_reformatted_when_left) {
         {"差引残高（円）", "1,000,000", "     1,000,000"},
         {"差引残高（円）", "-2500", "        -2,500"},
         {"ボーナス加算額", "50000", "        50,000"},
+        {"差引残高（円）", "150万", "     1,500,000"},
+        {"ボーナス加算額", "3.5万", "        35,000"},
+        {"差引残高（円）", "1.23456万", "1.23456万"},  // no whole yen: left for the calculation
         {"差引残高（円）", "", ""},
         {"ボーナス加算額", "", ""},
         {"実質年率（％）", "1000000", "1000000"},
@@ -336,6 +339,41 @@ TEST_F(main_window_test, an_input_out_of_range_is_reported_and_changes_nothing) 
     EXPECT_EQ(named(QStringLiteral("融資手数料"))->text(), QStringLiteral("       159,900"));
     EXPECT_EQ(session.record.payment_count, 36);
     EXPECT_EQ(session.table[0].year, 2026);
+}
+
+// 万 is ten thousand also when the quote is asked for straight from the field; one that names no
+// whole number of yen is refused rather than read as its leading digits.
+TEST_F(main_window_test, man_in_an_amount_is_ten_thousand_or_refused) {
+    const struct {
+        const char* balance;
+        const char* bonus;
+        const char* loan_amount;
+        const char* message;
+    } cases[] = {
+        {"100万", "", "     1,159,900", ""},
+        {"1.23456万", "", "", "差引残高が範囲外です"},
+        {"100万", "1万2万", "", "ボーナス加算額が範囲外です"},
+    };
+    for (const auto& c : cases) {
+        window = std::make_unique<main_window>(session = {}, steps);
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        messages.messages.clear();
+        type(QStringLiteral("実質年率（％）"), QStringLiteral("9.9"));
+        type(QStringLiteral("返済回数"), QStringLiteral("36"));
+        type(QStringLiteral("差引残高（円）"), QString::fromUtf8(c.balance));
+        if (*c.bonus != '\0') {
+            named(QStringLiteral("ボーナス加算額"))->setText(QString::fromUtf8(c.bonus));
+            named(QStringLiteral("ボーナス回数"))->setText("2");
+        }
+        press_enter();
+        EXPECT_EQ(named(QStringLiteral("融資額"))->text(), QString::fromUtf8(c.loan_amount));
+        ASSERT_EQ(messages.messages.size(), *c.message == '\0' ? 0u : 1u) << c.balance;
+        if (*c.message != '\0') {
+            EXPECT_EQ(messages.messages[0].text, QString::fromUtf8(c.message));
+        }
+    }
 }
 
 // The schedule and the print confirmation open whatever the calculation's outcome.

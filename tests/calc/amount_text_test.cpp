@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -158,6 +159,43 @@ TEST(right_alignment, removes_every_blank_then_pads) {
     EXPECT_EQ(right_alignment("a b", 3).size(), 3u);
     EXPECT_EQ(right_alignment("abc", 3), "abc");
     EXPECT_EQ(right_alignment(std::string(40, 'x'), 30), std::string(40, 'x'));
+}
+
+// Code page 932 bytes written out: 万 is 96 9C, 円 89 7E; 8A 96 (the 2nd byte 96 alone) is 顕.
+TEST(ten_thousands_read, takes_man_as_ten_thousand_or_refuses_it) {
+    const struct {
+        std::string text;
+        std::optional<std::string> read;
+    } cases[] = {
+        {"1,234,567", "1,234,567"},  // no 万: as it is
+        {"abc", "abc"},
+        {"", ""},
+        {"\x8a\x96\x9c", "\x8a\x96\x9c"},  // 顕 then a lone byte: no 万 there
+        {"3\x96\x9c", "30000"},
+        {"3.5\x96\x9c", "35000"},
+        {" 150\x96\x9c ", "1500000"},
+        {"1,500\x96\x9c", "15000000"},
+        {"1\x96\x9c"
+         "2,000",
+         "12000"},
+        {"3\x96\x9c\x89\x7e", "30000"},
+        {".5\x96\x9c", "5000"},
+        {"1.23450\x96\x9c", "12345"},
+        {"1.23456\x96\x9c", std::nullopt},
+        {"\x96\x9c", std::nullopt},
+        {"-3\x96\x9c", std::nullopt},
+        {"3\x96\x9c\x96\x9c", std::nullopt},
+        {"1.5,0\x96\x9c", std::nullopt},
+        {"1\x96\x9c"
+         "10000",
+         std::nullopt},
+        {"3\x96\x9c"
+         "5\x90\xe7",
+         std::nullopt},  // 3万5千
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ten_thousands_read(c.text), c.read) << c.text;
+    }
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 // The batch against input that is not a quote: every line answered, in order, whatever it holds.
 
-#include "cli/quote_json.h"
+#include "cli/batch.h"
 #include "cli/quote_line.h"
+#include "cli/tool_output.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>

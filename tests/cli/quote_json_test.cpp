@@ -1,4 +1,6 @@
-#include "cli/quote_json.h"
+#include "cli/batch.h"
+#include "cli/quote_line.h"
+#include "cli/tool_output.h"
 
 #include "calc/worked_examples.h"
 #include "text/cp932.h"

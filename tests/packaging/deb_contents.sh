@@ -32,7 +32,7 @@ if [[ "$files" != "$wanted" ]]; then
 fi
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libqt6widgets6 libqt6printsupport6 libicu qt6-qpa-plugins fonts-ipafont-gothic; do
+for package in libqt6widgets6 libqt6printsupport6 libicu qt6-qpa-plugins qt6-translations-l10n fonts-ipafont-gothic; do
     [[ "$depends" == *"$package"* ]] || { echo "Depends lacks $package: $depends"; exit 1; }
 done
 

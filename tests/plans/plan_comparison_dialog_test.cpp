@@ -7,6 +7,7 @@
 #include "gui_support.h"
 #include "plans/plan_page.h"
 #include "print/pdf_words.h"
+#include "print/print_confirmation_dialog.h"
 #include "print/print_pages.h"
 #include "text/cp932.h"
 #include "text/qt_text.h"
@@ -15,6 +16,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QTableWidget>
@@ -101,6 +104,12 @@ class plan_dialog_test : public ::testing::Test {
                 shown(main_control::comparison)};
     }
 
+    calc_inputs window_inputs(int count) {
+        window->field(main_control::payment_count)->setText(QString::number(count));
+        const auto read = [this](int control) { return *to_cp932(window->field(control)->text()); };
+        return {read(1005), read(1006), read(1007), read(1020), read(1008), read(1009), read(1010)};
+    }
+
     message_recorder messages;
     session_state session;
     std::unique_ptr<main_window> window;
@@ -129,7 +138,13 @@ TEST_F(plan_dialog_test, every_column_is_what_the_main_window_shows_for_its_coun
             const int count = 12 * static_cast<int>(i + 1);
             messages.messages.clear();
             const QStringList expected = main_window_column(count);
-            if (messages.messages.empty()) {
+            if (shown.tips[i] == QString::fromUtf8(bonuses_beyond_term)) {
+                // The main window quotes it, with more bonuses than its term can hold.
+                EXPECT_TRUE(messages.messages.empty());
+                EXPECT_FALSE(bonuses_fit(window_inputs(count),
+                                         *calculate(window_inputs(count), session.flags).result));
+                EXPECT_EQ(shown.columns[i][1], "－") << count;
+            } else if (messages.messages.empty()) {
                 EXPECT_EQ(shown.columns[i], expected) << c.inputs[0] << " " << count;
             } else {
                 EXPECT_EQ(shown.tips[i], messages.messages[0].text) << count;
@@ -234,12 +249,12 @@ TEST_F(plan_dialog_test, a_missing_input_is_reported_and_opens_nothing) {
     EXPECT_EQ(messages.messages[0].text, "支払回数が未入力です");
 }
 
-// The table as shown, on one page through the estimate's printer path: the customer named by the
-// window title (none for a new quote), the branch, every string of the page.
-TEST_F(plan_dialog_test, prints_the_table_on_one_page) {
+// The customer's page through the estimate's printer and PDF paths: the customer named by the
+// window title (none for a new quote), the branch's lines, every string of the page.
+TEST_F(plan_dialog_test, prints_and_saves_the_customers_page) {
     QTemporaryDir folder;
     const local_time printed{2024, 5, 1, 9, 5, 7};
-    const auto print_to = [&](const QString& path) {
+    const auto print_to = [&](const QString& path, const char* button) {
         print_platform platform = system_print_platform();
         platform.local_clock = [&] { return printed; };
         platform.default_printer_name = [] { return QStringLiteral("office"); };
@@ -250,41 +265,222 @@ TEST_F(plan_dialog_test, prints_the_table_on_one_page) {
             return printer;
         };
         set_print_platform(platform);
+        set_save_file_hook([=](QWidget*, const QString&, const QString&) { return path; });
         in_dialog([&](QWidget* dialog) {
             by_accessible_name(dialog, QStringLiteral("比較する返済回数"))->setText("24,36");
             button_labelled(dialog, QStringLiteral("比較"))->click();
-            button_labelled(dialog, QStringLiteral("印刷"))->click();
+            button_labelled(dialog, QString::fromUtf8(button))->click();
             button_labelled(dialog, QStringLiteral("閉じる"))->click();
         });
         set_print_platform(system_print_platform());
+        testing::refuse_save_dialogs();
+        return path;
     };
     write_slot(session.settings.branch_name, *utf8_to_cp932("中央支店"));
+    write_slot(session.settings.telephone, "03-1234-5678");
+    write_slot(session.settings.note_line_1, *utf8_to_cp932("有効期限は本日より１ヶ月"));
+    session.record.show_rate = 1;
     fill({"9.9", "36", "1,000,000"}, {});
     const std::int32_t counts[] = {24, 36};
-    const std::vector<plan_row> rows =
-        plan_rows(compare_plans({"9.9", "36", "1,000,000"}, {}, counts), {});
+    window->findChild<QAbstractButton*>(QStringLiteral("calculate_button"))->click();
+    const std::vector<page_string> page =
+        plan_comparison_page(compare_plans({"9.9", "36", "1,000,000"}, {}, counts), 0,
+                             session.record, session.settings, *utf8_to_cp932("山田"), printed);
 
     window->setWindowTitle(QStringLiteral("山田.car"));
-    const QString named = folder.filePath("named.pdf");
-    print_to(named);
-    EXPECT_EQ(testing::pdf_info(named, "Pages"), "1");
-    EXPECT_EQ(testing::pdf_info(named, "Title"), "お支払いプラン比較");
+    const QString saved = print_to(folder.filePath("saved.pdf"), "PDF保存...");
+    testing::expect_drawn_at(testing::pdf_words(saved), 0, page);
+    // The printer's page starts at its printable area: the same words, shifted.
+    const QString printed_pdf = print_to(folder.filePath("printed.pdf"), "印刷");
     QStringList words;
-    for (const testing::pdf_word& word : testing::pdf_words(named)) {
+    for (const testing::pdf_word& word : testing::pdf_words(printed_pdf)) {
         words << word.text;
     }
-    for (const page_string& string :
-         plan_comparison_page(rows, *utf8_to_cp932("山田"), *utf8_to_cp932("中央支店"), printed)) {
-        for (const QString& token : from_cp932(string.text).simplified().split(' ')) {
+    for (const page_string& string : page) {
+        for (const QString& token :
+             from_cp932(string.text).simplified().split(' ', Qt::SkipEmptyParts)) {
             EXPECT_TRUE(words.contains(token)) << token.toStdString();
         }
     }
+    for (const QString& pdf : {saved, printed_pdf}) {
+        EXPECT_EQ(testing::pdf_info(pdf, "Pages"), "1");
+        EXPECT_EQ(testing::pdf_info(pdf, "Title"), "お支払いプラン比較");
+    }
 
     window->setWindowTitle(QStringLiteral("新規"));
-    const QString unnamed = folder.filePath("unnamed.pdf");
-    print_to(unnamed);
+    const QString unnamed = print_to(folder.filePath("unnamed.pdf"), "印刷");
     for (const testing::pdf_word& word : testing::pdf_words(unnamed)) {
         EXPECT_NE(word.text, "新規") << "a new quote names no customer";
+    }
+}
+
+// The dialog on its own, shown and active, driven by keys alone.
+class plan_keyboard_test : public ::testing::Test {
+  protected:
+    void open(const calc_inputs& inputs) {
+        dialog = std::make_unique<plan_comparison_dialog>(session, inputs);
+        dialog->show();
+        QApplication::setActiveWindow(dialog.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    }
+    QString focused() const {
+        QWidget* widget = QApplication::focusWidget();
+        return widget ? widget->objectName() : QString();
+    }
+    // Keys go where the focus is, as the keyboard's would; text is typed into the focused field.
+    void press(const QString& keys) {
+        for (const QString& key : keys.split(' ', Qt::SkipEmptyParts)) {
+            QWidget* target = QApplication::focusWidget();
+            ASSERT_NE(target, nullptr);
+            if (key == "Tab") {
+                QTest::keyClick(target, Qt::Key_Tab);
+            } else if (key == "Backtab") {
+                QTest::keyClick(target, Qt::Key_Backtab, Qt::ShiftModifier);
+            } else if (key == "CtrlTab") {
+                QTest::keyClick(target, Qt::Key_Tab, Qt::ControlModifier);
+            } else if (key == "Right") {
+                QTest::keyClick(target, Qt::Key_Right);
+            } else if (key == "Left") {
+                QTest::keyClick(target, Qt::Key_Left);
+            } else if (key == "Enter") {
+                QTest::keyClick(target, Qt::Key_Return);
+            } else if (key == "Space") {
+                QTest::keyClick(target, Qt::Key_Space);
+            } else {
+                QTest::keyClicks(target, key);
+            }
+        }
+    }
+
+    message_recorder messages;
+    session_state session;
+    std::unique_ptr<plan_comparison_dialog> dialog;
+};
+
+const QStringList tab_order = {
+    "counts_field",   "compare_button",  "plan_table",   "use_count_button",  "budget_field",
+    "balance_button", "payments_button", "answer_table", "use_answer_button", "preview_button",
+    "pdf_button",     "print_button",    "close_button"};
+
+// Tab goes through every control once, the tables each one stop; Shift+Tab goes back.
+TEST_F(plan_keyboard_test, tab_visits_every_control_in_order) {
+    open({"9.9", "36", "1,000,000"});
+    dialog->findChild<QWidget*>("budget_field")->setFocus();
+    press("30000 Enter");  // an answer, so that この条件で計算 can take the focus
+    ASSERT_TRUE(dialog->findChild<QWidget*>("use_answer_button")->isEnabled());
+    dialog->findChild<QWidget*>("counts_field")->setFocus();
+    QStringList forward{focused()};
+    for (int i = 0; i < tab_order.size(); ++i) {
+        press(i == 2 ? "CtrlTab" : "Tab");  // Ctrl+Tab leaves the table as Tab does
+        forward << focused();
+    }
+    EXPECT_EQ(forward, tab_order + QStringList{"counts_field"});
+    QStringList backward;
+    for (int i = 0; i < tab_order.size(); ++i) {
+        press("Backtab");
+        backward.prepend(focused());
+    }
+    EXPECT_EQ(backward, tab_order);
+}
+
+TEST_F(plan_keyboard_test, keys_alone_choose_and_apply) {
+    const struct {
+        calc_inputs inputs;
+        const char* keys;
+        std::optional<plan_choice> choice;  // nothing: the dialog stays open
+        const char* focused;
+    } cases[] = {
+        // The form's count starts chosen; the arrows choose another column, Enter applies it.
+        {{"9.9", "36", "1,000,000"}, "Tab Tab Right Enter", plan_choice{"48", ""}, ""},
+        {{"9.9", "36", "1,000,000"}, "Tab Tab Left Left Enter", plan_choice{"12", ""}, ""},
+        {{"9.9", "36", "1,000,000"}, "Tab Tab Right Tab Space", plan_choice{"48", ""}, ""},
+        // Enter in the counts runs 比較 and keeps the focus there.
+        {{"9.9", "36", "1,000,000"}, "Enter", std::nullopt, "counts_field"},
+        // A refused column cannot be applied: the button is off, Enter does nothing.
+        {{"99", "36", "70,000,000"}, "Tab Tab Right Enter", std::nullopt, "plan_table"},
+        // Enter in the budget runs the search last chosen, 借入可能額 first.
+        {{"9.9", "36", "1,000,000"},
+         "Tab Tab Tab Tab 30000 Enter Tab Tab Tab Enter",
+         plan_choice{"", "       934,218"},
+         ""},
+        {{"9.9", "36", "1,000,000"},
+         "Tab Tab Tab Tab 30000 Tab Tab Space Backtab Backtab Enter Tab Tab Tab Enter",
+         plan_choice{"39", ""},
+         ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.keys);
+        open(c.inputs);
+        if (c.inputs.rate_text == "99") {
+            dialog->findChild<QLineEdit*>("counts_field")->setText("36,420");
+            press("Enter");
+        }
+        press(c.keys);
+        EXPECT_EQ(dialog->choice(), c.choice);
+        EXPECT_EQ(dialog->isVisible(), !c.choice);
+        if (!c.choice) {
+            EXPECT_EQ(focused(), c.focused);
+        }
+    }
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+// After any message the earlier answer is gone and cannot be applied.
+TEST_F(plan_keyboard_test, a_refused_budget_clears_the_answer) {
+    const struct {
+        const char* budget;
+        const char* message;
+    } cases[] = {
+        {"abc", "月々の予算が範囲外です"},         {"", "月々の予算が未入力です"},
+        {"0", "月々の予算が範囲外です"},           {"99999999999", "月々の予算が範囲外です"},
+        {"100", "予算内に収まる条件がありません"},
+    };
+    for (const auto& c : cases) {
+        open({"9.9", "36", "1,000,000"});
+        auto* budget = dialog->findChild<QLineEdit*>("budget_field");
+        budget->setText("30000");
+        dialog->findChild<QAbstractButton*>("payments_button")->click();
+        ASSERT_EQ(dialog->findChild<QTableWidget*>("answer_table")->columnCount(), 1);
+        budget->setText(QString::fromUtf8(c.budget));
+        messages.messages.clear();
+        dialog->findChild<QAbstractButton*>("payments_button")->click();
+        ASSERT_EQ(messages.messages.size(), 1u) << c.budget;
+        EXPECT_EQ(messages.messages[0].text, QString::fromUtf8(c.message));
+        EXPECT_EQ(dialog->findChild<QTableWidget*>("answer_table")->columnCount(), 0) << c.budget;
+        EXPECT_FALSE(dialog->findChild<QWidget*>("use_answer_button")->isEnabled());
+    }
+}
+
+// What a screen reader reads: columns by their count, a refused cell with its reason, and names
+// without stray blanks anywhere in the dialogs.
+TEST_F(plan_keyboard_test, screen_readers_hear_counts_reasons_and_trimmed_names) {
+    open({"99", "36", "70,000,000"});
+    dialog->findChild<QLineEdit*>("counts_field")->setText("36,420");
+    press("Enter");
+    QAccessibleInterface* table =
+        QAccessible::queryAccessibleInterface(dialog->findChild<QTableWidget*>("plan_table"));
+    ASSERT_NE(table, nullptr);
+    QAccessibleTableInterface* cells = table->tableInterface();
+    ASSERT_NE(cells, nullptr);
+    const QString refused = cells->cellAt(1, 1)->text(QAccessible::Description);
+    EXPECT_EQ(cells->cellAt(1, 1)->text(QAccessible::Name), "－");
+    EXPECT_FALSE(refused.isEmpty());
+    EXPECT_EQ(cells->cellAt(1, 0)->text(QAccessible::Description), "");
+    QStringList names;
+    for (int c = 0; c < cells->columnCount(); ++c) {
+        names << cells->columnDescription(c);
+    }
+    EXPECT_EQ(names, QStringList({"36回", "420回"}));
+
+    main_window window(session);
+    print_confirmation_dialog confirmation(&window, session);
+    for (QWidget* root : {static_cast<QWidget*>(dialog.get()), static_cast<QWidget*>(&window),
+                          static_cast<QWidget*>(&confirmation)}) {
+        for (QWidget* widget : root->findChildren<QWidget*>()) {
+            QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(widget);
+            const QString name = reader ? reader->text(QAccessible::Name) : QString();
+            EXPECT_EQ(name, name.trimmed()) << widget->objectName().toStdString();
+        }
     }
 }
 

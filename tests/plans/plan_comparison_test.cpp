@@ -29,6 +29,8 @@ TEST(parse_payment_counts, reads_lists_and_names_what_is_wrong) {
         {"12,24,36", {12, 24, 36}, ""},
         {" 12 , 024,, 36 ,", {12, 24, 36}, ""},
         {cp932("１２，２４、３６　"), {12, 24, 36}, ""},
+        {"12 24  36", {12, 24, 36}, ""},
+        {cp932("２４，４８、６０　７２"), {24, 48, 60, 72}, ""},
         {"1,420,1", {1, 420, 1}, ""},
         {"1,2,3,4,5,6,7,8,9,10,11,12", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, ""},
         {"0", {}, bad},
@@ -81,33 +83,66 @@ TEST(plan_rows, show_each_figure_as_the_main_window_does) {
     }
 }
 
+// A term that cannot hold the form's bonuses (the first with the deferment's payment, then one
+// every six months) is refused, whatever the calculation made of it.
+TEST(compare_plans, refuses_a_term_that_cannot_hold_its_bonuses) {
+    const calc_inputs inputs{"9.9", "", "2,000,000", "", "200,000", "10", "6"};
+    const std::int32_t counts[] = {12, 59, 60};
+    const std::vector<plan_column> columns = compare_plans(inputs, {}, counts);
+    for (std::size_t i = 0; i < 2; ++i) {
+        EXPECT_FALSE(columns[i].outcome.result) << counts[i];
+        EXPECT_EQ(columns[i].outcome.message, bonuses_beyond_term);
+    }
+    ASSERT_TRUE(columns[2].outcome.result);
+    EXPECT_EQ(columns[2].outcome.result->bonus_count, 10);
+}
+
 // Twelve wide columns fit the page in blocks, each string inside the printable area and in a
-// place of its own; the customer line is left out when there is no name.
+// place of its own; the customer line is left out when there is no name, the rate line unless the
+// estimate shows it; the counter's comparison figure is never printed.
 TEST(plan_comparison_page, fits_twelve_columns_on_one_portrait_page) {
     const std::vector<std::int32_t> counts(12, 420);
     const calc_inputs inputs{"9.9", "", "99,999,999", "", "999,999", "70", "1"};
-    const std::vector<plan_row> rows = plan_rows(compare_plans(inputs, {}, counts), {});
+    const std::vector<plan_column> columns = compare_plans(inputs, {}, counts);
     const local_time now{2024, 5, 1, 9, 5, 7};
+    quote_record record{};
+    write_slot(record.rate_text, "9.9");
+    record.net_balance = 99999999;
+    record.show_rate = 1;
+    branch_settings settings{};
+    write_slot(settings.branch_name, cp932("中央支店"));
+    write_slot(settings.note_line_3, cp932("以上"));
 
-    const auto page = plan_comparison_page(rows, cp932("山田"), cp932("中央支店"), now);
+    const auto page = plan_comparison_page(columns, 0, record, settings, cp932("山田"), now);
     constexpr int half_width_dots = 54;
     constexpr int printable_width = 4450;
     constexpr int printable_height = 6700;
     std::vector<std::pair<int, int>> places;
+    std::vector<std::string> texts;
     for (const page_string& string : page) {
         EXPECT_LE(string.x + static_cast<int>(string.text.size()) * half_width_dots,
                   printable_width)
             << cp932_to_utf8(string.text);
         EXPECT_LE(string.y + line_pitch, printable_height);
         places.emplace_back(string.y, string.x);
+        texts.push_back(cp932_to_utf8(string.text));
     }
     std::sort(places.begin(), places.end());
     EXPECT_EQ(std::adjacent_find(places.begin(), places.end()), places.end());
-    EXPECT_EQ(page.size(), 4 + 3 * 7 * (1 + plan_page_block_columns));
-    EXPECT_EQ(cp932_to_utf8(page[1].text), "お支払いプラン比較");
-    EXPECT_EQ(cp932_to_utf8(page[2].text), "山田 様");
+    // Seven heading lines, two figure lines, three blocks of six rows, three notes.
+    EXPECT_EQ(page.size(), 7 + 4 + 3 * 6 * (1 + plan_page_block_columns) + 3);
+    EXPECT_THAT(
+        std::vector(texts.begin(), texts.begin() + 11),
+        ElementsAre("2024/ 5/ 1    9: 5: 7", "お支払いプラン比較", "山田 様",
+                    ::testing::EndsWith("ゾルベクス（株）"), ::testing::EndsWith("中央支店"),
+                    "TEL:", "担当 ", "    お借入金額         ", ::testing::EndsWith("99,999,999円"),
+                    "    融資利率（年率）   ", ::testing::EndsWith("9.9％")));
+    EXPECT_EQ(texts.back(), "以上");
+    EXPECT_THAT(texts, ::testing::Contains("お支払い合計額"));
+    EXPECT_THAT(texts, ::testing::Not(::testing::Contains("Ｓ１均等比較")));
 
-    EXPECT_EQ(plan_comparison_page(rows, "", cp932("中央支店"), now).size(), page.size() - 1);
+    record.show_rate = 0;
+    EXPECT_EQ(plan_comparison_page(columns, 0, record, settings, "", now).size(), page.size() - 3);
 }
 
 }  // namespace

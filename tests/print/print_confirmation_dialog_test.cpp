@@ -87,7 +87,7 @@ TEST_F(print_confirmation_test, opens_with_the_records_remarks_and_rate_choice) 
     EXPECT_EQ(by_accessible_name(&dialog, "備考１")->text(), "前の備考");
     EXPECT_EQ(by_accessible_name(&dialog, "備考２")->text(), "");
     EXPECT_EQ(by_accessible_name(&dialog, "備考４")->text(), "四行目");
-    EXPECT_TRUE(by_accessible_name<QCheckBox>(&dialog, "金利を表示する ")->isChecked());
+    EXPECT_TRUE(by_accessible_name<QCheckBox>(&dialog, "金利を表示する")->isChecked());
     EXPECT_EQ(dialog.focusWidget(), by_accessible_name(&dialog, "お客様名"));
     EXPECT_EQ(dialog.windowTitle(), "印刷項目の確認をして下さい");
     EXPECT_EQ(dialog.frameGeometry().topLeft(), dialog.screen()->availableGeometry().topLeft());
@@ -115,7 +115,7 @@ TEST_F(print_confirmation_test, ok_stores_what_was_confirmed_within_the_limits) 
         for (const QString& remark : remark_names) {
             by_accessible_name(&dialog, remark)->setText(r.remark);
         }
-        by_accessible_name<QCheckBox>(&dialog, "金利を表示する ")->setChecked(r.show_rate);
+        by_accessible_name<QCheckBox>(&dialog, "金利を表示する")->setChecked(r.show_rate);
         button_labelled(&dialog, "OK")->click();
 
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
@@ -135,7 +135,7 @@ TEST_F(print_confirmation_test, empty_name_is_refused_and_nothing_else_stored) {
     dialog.show();
     by_accessible_name(&dialog, "お客様名")->clear();
     by_accessible_name(&dialog, "備考１")->setText("新しい備考");
-    by_accessible_name<QCheckBox>(&dialog, "金利を表示する ")->setChecked(false);
+    by_accessible_name<QCheckBox>(&dialog, "金利を表示する")->setChecked(false);
     button_labelled(&dialog, "OK")->click();
 
     ASSERT_EQ(recorder.messages.size(), 1u);
@@ -200,7 +200,7 @@ TEST_F(print_confirmation_test, cancel_keeps_only_the_proposed_name) {
         when_modal([&r](QWidget* dialog) {
             by_accessible_name(dialog, "お客様名")->setText("XYZ");
             by_accessible_name(dialog, "備考１")->setText("捨てる備考");
-            by_accessible_name<QCheckBox>(dialog, "金利を表示する ")->setChecked(false);
+            by_accessible_name<QCheckBox>(dialog, "金利を表示する")->setChecked(false);
             r.close(dialog);
         });
         EXPECT_FALSE(run_print_confirmation_dialog(&main_window, session)) << r.how;

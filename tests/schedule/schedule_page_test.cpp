@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,23 @@ TEST(schedule_pages, spread_every_listed_line_once_over_pages_that_fit_the_paper
         }
         EXPECT_EQ(lines, listed.lines);
     }
+}
+
+// The first page's widest lines sit in the middle of A4 (the PDF's origin is the paper's corner).
+TEST(schedule_pages, are_centred_across_the_paper) {
+    constexpr int a4_width = 4961;
+    quote_record record{};
+    record.payment_count = 12;
+    record.cycle_mode = 1;
+    const expansion listed = expand(record, {"2024", "5", "", "", "", ""});
+    int left = a4_width;
+    int right = 0;
+    const auto pages = schedule_pages(record, payment_rows(listed.rows), {});
+    for (const page_string& s : pages[0]) {
+        left = std::min(left, s.x);
+        right = std::max(right, s.x + static_cast<int>(s.text.size()) * half_width_dots);
+    }
+    EXPECT_NEAR(left, a4_width - right, half_width_dots);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #pragma once
-// carloan-quote's plans: --compare COUNTS prints the quote for each payment count side by side,
-// --budget YEN --solve balance|payments the quote worked back from a monthly budget. Both start
-// from the quote the other options give; texts in and out are UTF-8.
+// carloan-quote's plans, as text or JSON: --compare COUNTS prints the quote for each payment
+// count side by side, --budget YEN --solve balance|payments the quote worked back from a monthly
+// budget. Both start from the quote the other options give; texts in and out are UTF-8.
 
 #include "calc/calculate.h"
 

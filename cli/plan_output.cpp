@@ -1,8 +1,10 @@
-#include "cli/compare_output.h"
+#include "cli/plan_output.h"
 
 #include "calc/amount_text.h"
 #include "cli/quote_json.h"
-#include "cli/quote_tool.h"
+#include "cli/quote_request.h"
+#include "cli/quote_text.h"
+#include "cli/tool_output.h"
 #include "plans/budget_search.h"
 #include "plans/plan_comparison.h"
 #include "text/cp932.h"
