@@ -36,7 +36,11 @@ int main(int argc, char* argv[]) {
     std::ostringstream information;
     if (const auto status = carloan::answer_information_request(
             {argv, static_cast<std::size_t>(argc)}, information)) {
-        std::fputs(information.str().c_str(), stdout);
+        // A full disk or a closed pipe is said, as carloan-quote says it.
+        if (std::fputs(information.str().c_str(), stdout) < 0 || std::fflush(stdout) != 0) {
+            std::fputs("carloan: cannot write the output\n", stderr);
+            return 1;
+        }
         return *status;
     }
     const carloan::program_options options =

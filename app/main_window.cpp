@@ -2,12 +2,14 @@
 
 #include "calc/amount_text.h"
 #include "calc/calculate.h"
+#include "calc/result_figures.h"
 #include "plans/plan_comparison_dialog.h"
 #include "print/print_confirmation_dialog.h"
 #include "print/print_estimate.h"
 #include "schedule/schedule_dialog.h"
 #include "storage/branch_settings_dialog.h"
 #include "storage/open_dialog.h"
+#include "storage/quote_calculation.h"
 #include "storage/quote_file.h"
 #include "storage/save_name_dialog.h"
 #include "text/cp932.h"
@@ -15,39 +17,17 @@
 #include "ui/ascii_digits.h"
 #include "ui/message_box.h"
 #include "ui/session.h"
+#include "ui/window_icon.h"
 
 #include "ui_main_window.h"
 
 #include <QFocusEvent>
-#include <QIcon>
-#include <QImage>
-#include <QPixmap>
-#include <QResource>
 
 #include <span>
 #include <utility>
 
-// The icon's resource sits in a static library; nothing would pull it into the program otherwise.
-static void load_icon_resource() {
-    Q_INIT_RESOURCE(carloan);
-}
-
 namespace carloan {
 namespace {
-
-// The window's icon sizes are kept as raw RGBA pixels, uncompressed in the resource: taken as
-// they are, they need no image reader, which looks through the installed format plugins before
-// it reads anything, nor a decoder, at every start.
-QImage window_icon_image(int size) {
-    const QResource resource(QStringLiteral(":/carloan-%1.rgba").arg(size));
-    const QByteArray pixels = resource.uncompressedData();
-    if (pixels.size() != qsizetype{size} * size * 4) {
-        return {};
-    }
-    return QImage(reinterpret_cast<const uchar*>(pixels.constData()), size, size,
-                  QImage::Format_RGBA8888)
-        .copy();
-}
 
 const QString new_quote_title = QStringLiteral("新規");
 const QString addition_amount_label = QStringLiteral("ボーナス加算額");
@@ -58,6 +38,7 @@ const QString printed_status = QStringLiteral("印刷が終了しました。");
 struct field_control {
     int number;
     QLineEdit* Ui::main_window::*widget;
+    std::string_view figure = {};  // the result figure an output field shows
 };
 
 constexpr field_control field_controls[] = {
@@ -68,14 +49,31 @@ constexpr field_control field_controls[] = {
     {main_control::bonus_amount, &Ui::main_window::bonus_amount_field},
     {main_control::bonus_count, &Ui::main_window::bonus_count_field},
     {main_control::deferment, &Ui::main_window::deferment_field},
-    {main_control::loan_fee, &Ui::main_window::loan_fee_field},
-    {main_control::loan_amount, &Ui::main_window::loan_amount_field},
-    {main_control::first_payment, &Ui::main_window::first_payment_field},
-    {main_control::later_payment, &Ui::main_window::later_payment_field},
-    {main_control::later_count, &Ui::main_window::later_count_field},
-    {main_control::bonus_payment, &Ui::main_window::bonus_payment_field},
-    {main_control::bonus_times, &Ui::main_window::bonus_times_field},
-    {main_control::comparison, &Ui::main_window::comparison_field},
+    {main_control::loan_fee, &Ui::main_window::loan_fee_field, "loan_fee"},
+    {main_control::loan_amount, &Ui::main_window::loan_amount_field, "loan_amount"},
+    {main_control::first_payment, &Ui::main_window::first_payment_field, "first_payment"},
+    {main_control::later_payment, &Ui::main_window::later_payment_field, "later_payment"},
+    {main_control::later_count, &Ui::main_window::later_count_field, "later_count"},
+    {main_control::bonus_payment, &Ui::main_window::bonus_payment_field, "bonus_payment"},
+    {main_control::bonus_times, &Ui::main_window::bonus_times_field, "bonus_count"},
+    {main_control::comparison, &Ui::main_window::comparison_field, "comparison"},
+};
+
+// The inputs of the form, as the calculation and the quote record name them.
+struct input_field {
+    int control;
+    std::string calc_inputs::*text;
+    bool amount = false;  // a yen amount, which may be typed in 万
+};
+
+constexpr input_field input_fields[] = {
+    {main_control::rate, &calc_inputs::rate_text},
+    {main_control::payment_count, &calc_inputs::payment_count_text},
+    {main_control::net_balance, &calc_inputs::net_balance_text, true},
+    {main_control::skip_months, &calc_inputs::skip_months_text},
+    {main_control::bonus_amount, &calc_inputs::bonus_addition_text, true},
+    {main_control::bonus_count, &calc_inputs::bonus_count_text},
+    {main_control::deferment, &calc_inputs::deferment_text},
 };
 
 template <auto member>
@@ -88,8 +86,7 @@ struct field_slot {
     std::span<char> (*slot)(quote_record&);
 };
 
-// A quote file's text slots, in the order a save reads them; the first seven are the inputs that
-// an open puts back.
+// A quote file's text slots, in the order a save reads them.
 constexpr field_slot quote_fields[] = {
     {main_control::rate, slot<&quote_record::rate_text>},
     {main_control::payment_count, slot<&quote_record::payment_count_text>},
@@ -106,7 +103,6 @@ constexpr field_slot quote_fields[] = {
     {main_control::bonus_payment, slot<&quote_record::bonus_payment_text>},
     {main_control::bonus_times, slot<&quote_record::bonus_times_text>},
 };
-constexpr std::size_t quote_input_count = 7;
 
 // A save takes two bytes less than the slot: the terminator, and the last byte, which a field
 // read never writes.
@@ -134,13 +130,7 @@ main_window::main_window(session_state& session, main_window_steps steps, QWidge
       session_(session),
       steps_(std::move(steps)) {
     ui_->setupUi(this);
-    load_icon_resource();
-    // Sizes for the title bar, the task switcher and a panel.
-    QIcon icon;
-    for (const int size : {16, 32, 48}) {
-        icon.addPixmap(QPixmap::fromImage(window_icon_image(size)));
-    }
-    setWindowIcon(icon);
+    setWindowIcon(program_icon());
 
     for (const field_control& control : field_controls) {
         QLineEdit* line = ui_.get()->*control.widget;
@@ -279,21 +269,14 @@ void main_window::toggle_cycle() {
 
 calc_inputs main_window::current_inputs() const {
     calc_inputs inputs;
-    auto read = [this](int control) {
-        return field_cp932(field(control)->text(), input_read_limit);
-    };
-    // "150万" is read as 1500000, as leaving the field shows it.
-    auto read_amount = [&read](int control) {
-        const std::string text = read(control);
-        return ten_thousands_read(text).value_or(text);
-    };
-    inputs.rate_text = read(main_control::rate);
-    inputs.payment_count_text = read(main_control::payment_count);
-    inputs.net_balance_text = read_amount(main_control::net_balance);
-    inputs.skip_months_text = read(main_control::skip_months);
-    inputs.bonus_addition_text = read_amount(main_control::bonus_amount);
-    inputs.bonus_count_text = read(main_control::bonus_count);
-    inputs.deferment_text = read(main_control::deferment);
+    for (const input_field& input : input_fields) {
+        std::string text = field_cp932(field(input.control)->text(), input_read_limit);
+        // "150万" is read as 1500000, as leaving the field shows it.
+        if (input.amount) {
+            text = ten_thousands_read(text).value_or(text);
+        }
+        inputs.*input.text = std::move(text);
+    }
     return inputs;
 }
 
@@ -318,14 +301,13 @@ bool main_window::calculate_quote() {
         return false;
     }
     const calc_result& result = *outcome.result;
-    ui_->loan_fee_field->setText(from_cp932(result.loan_fee_text));
-    ui_->loan_amount_field->setText(from_cp932(result.loan_amount_text));
-    ui_->first_payment_field->setText(from_cp932(result.first_payment_text));
-    ui_->later_payment_field->setText(from_cp932(result.later_payment_text));
-    ui_->later_count_field->setText(from_cp932(result.later_count_text));
-    ui_->bonus_payment_field->setText(from_cp932(result.bonus_payment_text));
-    ui_->bonus_times_field->setText(from_cp932(result.bonus_times_text));
-    ui_->comparison_field->setText(from_cp932(result.comparison_text));
+    for (const result_figure& figure : result_figures) {
+        for (const field_control& control : field_controls) {
+            if (control.figure == figure.name) {
+                (ui_.get()->*control.widget)->setText(from_cp932(result.*figure.text));
+            }
+        }
+    }
     store_result(session_.record, result, session_.flags);
     return true;
 }
@@ -357,9 +339,9 @@ bool main_window::open_quote_into_fields() {
         return false;
     }
     session_.record = opened;
-    for (std::size_t i = 0; i < quote_input_count; ++i) {
-        const field_slot& entry = quote_fields[i];
-        field(entry.control)->setText(from_cp932(read_slot(entry.slot(session_.record))));
+    const calc_inputs inputs = inputs_of(session_.record);
+    for (const input_field& input : input_fields) {
+        field(input.control)->setText(from_cp932(inputs.*input.text));
     }
     session_.flags.bonus_method = session_.record.bonus_method;
     session_.flags.cycle_mode = session_.record.cycle_mode;

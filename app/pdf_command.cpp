@@ -4,7 +4,9 @@
 #include "print/print_estimate.h"
 #include "schedule/expand.h"
 #include "schedule/schedule_printout.h"
+#include "storage/atomic_file.h"
 #include "storage/branch_settings_file.h"
+#include "storage/quote_calculation.h"
 #include "storage/quote_file.h"
 #include "storage/quote_folder.h"
 #include "storage/user_folders.h"
@@ -28,16 +30,8 @@ std::ostream& operator<<(std::ostream& out, const QString& text) {
 // As 読込 leaves it: the record read whole, the inputs recalculated with the record's flags.
 bool calculate_opened(session_state& session, std::ostream& err) {
     const quote_record& record = session.record;
-    calc_inputs inputs;
-    inputs.rate_text = read_slot(record.rate_text);
-    inputs.payment_count_text = read_slot(record.payment_count_text);
-    inputs.net_balance_text = read_slot(record.net_balance_text);
-    inputs.skip_months_text = read_slot(record.skip_months_text);
-    inputs.bonus_addition_text = read_slot(record.bonus_addition_text);
-    inputs.bonus_count_text = read_slot(record.bonus_count_text);
-    inputs.deferment_text = read_slot(record.deferment_text);
     session.flags = {record.bonus_method, record.cycle_mode};
-    const calc_outcome outcome = calculate(inputs, session.flags);
+    const calc_outcome outcome = calculate(inputs_of(record), session.flags);
     if (!outcome.result) {
         err << "carloan: " << outcome.message << '\n';
         return false;
@@ -71,23 +65,33 @@ int run_pdf_command(const pdf_command& command, const branch_settings& settings,
     if (!calculate_opened(session, err)) {
         return pdf_exit_missing_input;
     }
+    // Everything that can stop the run is checked before the first file is written, so that a
+    // failed run leaves no file written either.
+    for (const QString* output : {&command.estimate_pdf, &command.schedule_pdf}) {
+        if (!output->isEmpty() &&
+            !may_write_over(std::filesystem::path(output->toStdU16String()))) {
+            err << "carloan: cannot write " << *output << '\n';
+            return pdf_exit_failure;
+        }
+    }
+    // The schedule as the dialog would list it from the parameters saved with the quote.
+    expansion schedule;
+    if (!command.schedule_pdf.isEmpty()) {
+        schedule = expand(session.record, entries_of(session.record));
+        if (!schedule.message.empty()) {
+            err << "carloan: " << schedule.message << '\n';
+            return pdf_exit_no_schedule;
+        }
+    }
     if (!command.estimate_pdf.isEmpty() &&
         !write_estimate_pdf(command.estimate_pdf, session, now)) {
         err << "carloan: cannot write " << command.estimate_pdf << '\n';
         return pdf_exit_failure;
     }
-    if (!command.schedule_pdf.isEmpty()) {
-        // The schedule as the dialog would list it from the parameters saved with the quote.
-        const expansion schedule = expand(session.record, entries_of(session.record));
-        if (!schedule.message.empty()) {
-            err << "carloan: " << schedule.message << '\n';
-            return pdf_exit_no_schedule;
-        }
-        if (!write_schedule_pdf(command.schedule_pdf, session.record, payment_rows(schedule.rows),
-                                now)) {
-            err << "carloan: cannot write " << command.schedule_pdf << '\n';
-            return pdf_exit_failure;
-        }
+    if (!command.schedule_pdf.isEmpty() && !write_schedule_pdf(command.schedule_pdf, session.record,
+                                                               payment_rows(schedule.rows), now)) {
+        err << "carloan: cannot write " << command.schedule_pdf << '\n';
+        return pdf_exit_failure;
     }
     return 0;
 }
@@ -101,8 +105,11 @@ int run_pdf_command_line(const std::variant<pdf_command, QString>& parsed, int a
             messages << "carloan: " << *problem << '\n';
             return pdf_exit_failure;
         }
-        // No window is shown, so no display is needed either.
+        // No window is shown, so no display is needed either. Standard error is for the run's
+        // own messages: Qt's notes on the session (no XDG_RUNTIME_DIR, say) are no concern of a
+        // script's.
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
         int program_name_only = argc > 0 ? 1 : 0;
         QApplication application(program_name_only, argv);
         branch_settings settings{};

@@ -1,6 +1,8 @@
 #include "app/program_options.h"
 
 #include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -36,6 +38,16 @@ QString unknown_argument(const QCommandLineParser& parser, const QStringList& ar
     return parser.positionalArguments().value(0);
 }
 
+// Two names of one file, also through a link once the file is there.
+bool same_file(const QString& first, const QString& second) {
+    const QFileInfo a(first);
+    const QFileInfo b(second);
+    if (QDir::cleanPath(a.absoluteFilePath()) == QDir::cleanPath(b.absoluteFilePath())) {
+        return true;
+    }
+    return a.exists() && b.exists() && a.canonicalFilePath() == b.canonicalFilePath();
+}
+
 std::variant<pdf_command, QString> pdf_command_of(const QCommandLineParser& parser,
                                                   const QStringList& arguments) {
     if (!parser.unknownOptionNames().isEmpty() || !parser.positionalArguments().isEmpty()) {
@@ -54,6 +66,19 @@ std::variant<pdf_command, QString> pdf_command_of(const QCommandLineParser& pars
         if ((command.*found->value).isEmpty()) {
             return QStringLiteral("--") + name + QStringLiteral(" needs a value");
         }
+        // Else the last one would quietly win.
+        if (parser.values(name).size() > 1) {
+            return QStringLiteral("--") + name + QStringLiteral(" is given more than once");
+        }
+        // Bytes the local encoding cannot read come as U+FFFD: the file would get another name.
+        if ((command.*found->value).contains(QChar::ReplacementCharacter)) {
+            return QStringLiteral("--") + name +
+                   QStringLiteral(" holds a name that is not valid UTF-8");
+        }
+    }
+    if (!command.estimate_pdf.isEmpty() && !command.schedule_pdf.isEmpty() &&
+        same_file(command.estimate_pdf, command.schedule_pdf)) {
+        return QStringLiteral("--estimate-pdf and --schedule-pdf name the same file");
     }
     if (command.quote.isEmpty()) {
         return QStringLiteral("--quote NAME.car is needed");

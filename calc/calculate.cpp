@@ -66,38 +66,52 @@ stop beyond_range(const char* message) {
 
 // Every expression below is evaluated in exactly the written order: products and quotients left
 // to right. Reordering changes the last bit of some intermediates and with it a yen here and there.
-stop quote(const calc_inputs& in, const current_flags& flags, calc_result& result) {
+
+// The inputs as numbers. Integer figures are kept as doubles too, exactly, since the rules mix
+// them with the rates.
+struct quote_terms {
+    double rate = 0;  // effective annual rate in percent
+    std::int32_t payment_count = 0;
+    std::int32_t net_balance = 0;
+    double skip_fee = 0;  // 0.4 % of the balance per skipped month
+    double bonus_amount = 0;
+    double bonus_count = 0;
+    double deferment = 0;  // months until the first bonus; none without bonuses
+};
+
+// Reads the inputs in the order the form lists them, stopping at the first missing or out of
+// range; an empty skip, bonus or deferment field reads as none (deferment: 1 month).
+stop read_terms(const calc_inputs& in, quote_terms& terms) {
     if (in.rate_text.empty()) {
         return missing("実質年率が未入力です");
     }
-    const double r = decimal_reading(in.rate_text);
+    terms.rate = decimal_reading(in.rate_text);
 
     if (in.payment_count_text.empty()) {
         return missing("支払回数が未入力です");
     }
-    const std::int32_t payment_count = leading_integer(in.payment_count_text);
-    if (payment_count < 1) {
+    terms.payment_count = leading_integer(in.payment_count_text);
+    if (terms.payment_count < 1) {
         return beyond_range("支払回数が範囲外です");
     }
-    const double n = payment_count;
 
     if (in.net_balance_text.empty()) {
         return missing("差引残高が未入力です");
     }
-    const std::int32_t net_balance = number_value(in.net_balance_text);
-    if (net_balance < 0) {
+    terms.net_balance = number_value(in.net_balance_text);
+    if (terms.net_balance < 0) {
         return beyond_range("差引残高が範囲外です");
     }
-    const double P = net_balance;
+    const double balance = terms.net_balance;
 
-    double Fs = 0;
     if (!in.skip_months_text.empty()) {
         const std::int32_t skip_months = leading_integer(in.skip_months_text);
         if (skip_months < 0) {
             return beyond_range("スキップ月数が範囲外です");
         }
-        const double s = skip_months;
-        Fs = std::floor(s * P * 0.004);
+        // 2 months over 1,000,000 yen: 8,000 yen.
+        const double months = skip_months;
+        terms.skip_fee = std::floor(months * balance * 0.004);
     }
 
     const std::int32_t bonus_amount =
@@ -115,108 +129,114 @@ stop quote(const calc_inputs& in, const current_flags& flags, calc_result& resul
     if (deferment < 0) {
         return beyond_range("据置月数が範囲外です");
     }
-    const double B = bonus_amount;
-    double k = bonus_count;
-    double D = deferment;
+    terms.bonus_amount = bonus_amount;
+    terms.bonus_count = bonus_count;
+    terms.deferment = deferment;
 
-    if (B == 0 && k != 0) {
+    if (terms.bonus_amount == 0 && terms.bonus_count != 0) {
         return missing("ボーナス加算額が未入力です");
     }
-    if (B != 0 && k == 0) {
+    if (terms.bonus_amount != 0 && terms.bonus_count == 0) {
         return missing("ボーナス回数が未入力です");
     }
-    if (B == 0 && k == 0) {
-        D = 0;
+    if (terms.bonus_amount == 0 && terms.bonus_count == 0) {
+        terms.deferment = 0;
     }
-    const double D0 = D;
+    return {};
+}
 
-    // Second-cycle booking books one month later: one more payment period, one more month of
-    // deferment when there is any.
-    double n_booked = n;
+// Second-cycle booking books one month later: one more payment period, one more month of
+// deferment when there is any.
+struct booking {
+    double periods = 0;
+    double deferment = 0;
+};
+
+booking booking_of(const quote_terms& terms, const current_flags& flags) {
+    const double payments = terms.payment_count;
+    booking booked{payments, terms.deferment};
     if (flags.cycle_mode == 2) {
-        if (D > 0) {
-            D = D + 1;
+        if (booked.deferment > 0) {
+            booked.deferment = booked.deferment + 1;
         }
-        n_booked = n + 1;
+        booked.periods = payments + 1;
     }
+    return booked;
+}
 
-    whole_numbers whole(r);
-    const installment_factors f = installment_factors_of(r, n, n_booked, D, k);
-    const double S = f.fee_rate_unbooked * 0.01 * P * 0.01;
-    const double F = f.fee_rate;
-    double fee = F * 0.01 * P * 0.01;
-    const double h = f.bonus_growth;
-    const double u = f.bonus_power;
-    const double g = f.deferment_growth;
-    const double V = f.bonus_factor;
+// What the bonus months carry: their principal, the fee on the balance without it, and the part of
+// the bonus left over the regular payment. The add-on method pays the bonus on top of the regular
+// payment, so all of it is left; the total method pays the regular payment out of it.
+struct bonus_part {
+    double principal = 0;
+    double monthly_fee = 0;
+    double left = 0;
+};
 
-    const bool total_method = flags.bonus_method == 1;
-    double Bp = 0;
-    double feeM = 0;
-    double b = 0;
+bonus_part bonus_part_of(const installment_factors& factors, const quote_terms& terms,
+                         bool total_method) {
+    const double bonus = terms.bonus_amount;
+    const double balance = terms.net_balance;
     if (total_method) {
-        const total_method_split split = split_total_method(f, B, P, n);
-        Bp = split.bonus_principal;
-        feeM = split.monthly_fee;
-        b = B - truncate(split.regular_payment);
-    } else {
-        Bp = std::floor((V * B * 0.1 + 0.05) * 10);
-        feeM = std::floor((P - Bp) * (F * 0.01) * 0.01 + 0.5);
-        b = B;
+        const total_method_split split =
+            split_total_method(factors, bonus, balance, terms.payment_count);
+        return {split.bonus_principal, split.monthly_fee, bonus - truncate(split.regular_payment)};
     }
+    const double principal = std::floor((factors.bonus_factor * bonus * 0.1 + 0.05) * 10);
+    const double monthly_fee =
+        std::floor((balance - principal) * (factors.fee_rate * 0.01) * 0.01 + 0.5);
+    return {principal, monthly_fee, bonus};
+}
 
-    // A first bonus deferred past three months carries its own fee rate.
-    if (D0 > 3) {
-        const double Fb =
-            std::floor((std::pow(h, k - 1) * g * r * 0.005 / (u - 1) * k - 1) * 10000 + 0.5);
-        const double feeB = std::floor(Fb * 0.01 * Bp * 0.01 + 0.5);
-        fee = feeB + feeM;
-    }
+// The fee rate (ten-thousandths) over the balance: 1599 over 1,000,000 yen is 159,900 yen.
+double balance_fee(double fee_rate, double balance) {
+    return fee_rate * 0.01 * balance * 0.01;
+}
 
-    double Bk = B;
-    if (b == 0) {
-        k = 0;
-        Bk = 0;
-        fee = F * 0.01 * P * 0.01;
-    }
+// A first bonus deferred past three months carries its own fee rate on the bonus principal; the
+// rest of the balance keeps the monthly fee.
+double split_fee(const installment_factors& factors, const quote_terms& terms,
+                 const bonus_part& part) {
+    const double rate = terms.rate;
+    const double count = terms.bonus_count;
+    const double bonus_fee_rate =
+        std::floor((std::pow(factors.bonus_growth, count - 1) * factors.deferment_growth * rate *
+                        0.005 / (factors.bonus_power - 1) * count -
+                    1) *
+                       10000 +
+                   0.5);
+    const double bonus_fee = std::floor(bonus_fee_rate * 0.01 * part.principal * 0.01 + 0.5);
+    return bonus_fee + part.monthly_fee;
+}
 
-    const double T = whole(static_cast<double>(whole(fee)) + Fs);
-    const double L = whole(T + P);
-
-    double later_payment = 0;
-    double first_payment = 0;
+// The regular months repay the loan amount less the bonus months' payments: the later payments
+// are that share cut to hundreds, the first takes the rest. 1,159,900 yen over 36: 32,200 yen
+// 35 times and 32,900 yen first. The total method counts the bonus months out of the payments.
+struct payments {
+    double later = 0;
+    double first = 0;
     double later_count = 0;
-    const double Lm = L - k * Bk;
+};
+
+payments payments_of(double loan_amount, const quote_terms& terms, double bonus_count,
+                     double bonus_payment, bool total_method, whole_numbers& whole) {
+    const double count = terms.payment_count;
+    const double regular_amount = loan_amount - bonus_count * bonus_payment;
+    payments result;
     if (total_method) {
-        const double nm = n - k;
-        later_payment = whole(std::floor(Lm / nm * 0.01) * 100);
-        first_payment = whole(Lm - (nm - 1) * later_payment);
-        later_count = whole(n - 1 - k);
+        const double regular_count = count - bonus_count;
+        result.later = whole(std::floor(regular_amount / regular_count * 0.01) * 100);
+        result.first = whole(regular_amount - (regular_count - 1) * result.later);
+        result.later_count = whole(count - 1 - bonus_count);
     } else {
-        later_payment = whole(std::floor(Lm / n * 0.01) * 100);
-        first_payment = whole(Lm - (n - 1) * later_payment);
-        later_count = whole(n - 1);
+        result.later = whole(std::floor(regular_amount / count * 0.01) * 100);
+        result.first = whole(regular_amount - (count - 1) * result.later);
+        result.later_count = whole(count - 1);
     }
-    const std::int32_t comparison = whole(T - S);
-    const std::int32_t deferment_months = whole(D);
+    return result;
+}
 
-    if (whole.out_of_range() || T < 0 || L < 0 || first_payment < 0 || later_payment < 0 ||
-        Bk < 0 || later_count < 0) {
-        return beyond_range("計算結果が範囲外です");
-    }
-
-    result.net_balance = net_balance;
-    result.loan_fee = static_cast<std::int32_t>(T);
-    result.loan_amount = static_cast<std::int32_t>(L);
-    result.payment_count = payment_count;
-    result.first_payment = static_cast<std::int32_t>(first_payment);
-    result.later_payment = static_cast<std::int32_t>(later_payment);
-    result.later_count = static_cast<std::int32_t>(later_count);
-    result.bonus_payment = static_cast<std::int32_t>(Bk);
-    result.bonus_count = static_cast<std::int32_t>(k);
-    result.deferment_months = deferment_months;
-    result.comparison = comparison;
-
+void write_texts(calc_result& result) {
     append_amount_text(result.loan_fee_text, result.loan_fee, amount_width);
     append_amount_text(result.loan_amount_text, result.loan_amount, amount_width);
     append_amount_text(result.first_payment_text, result.first_payment, amount_width);
@@ -225,7 +245,63 @@ stop quote(const calc_inputs& in, const current_flags& flags, calc_result& resul
     append_amount_text(result.bonus_payment_text, result.bonus_payment, amount_width);
     append_amount_text(result.bonus_times_text, result.bonus_count, count_width);
     append_amount_text(result.comparison_text, result.comparison, comparison_width);
+}
 
+// Read the terms, book them, take the rates, split off the bonus part, then the fee, the loan
+// amount and the payments.
+stop quote(const calc_inputs& in, const current_flags& flags, calc_result& result) {
+    quote_terms terms;
+    if (const stop stopped = read_terms(in, terms)) {
+        return stopped;
+    }
+    const double balance = terms.net_balance;
+    const booking booked = booking_of(terms, flags);
+    const installment_factors factors = installment_factors_of(
+        terms.rate, terms.payment_count, booked.periods, booked.deferment, terms.bonus_count);
+    const bool total_method = flags.bonus_method == 1;
+    const bonus_part part = bonus_part_of(factors, terms, total_method);
+
+    double fee = balance_fee(factors.fee_rate, balance);
+    if (terms.deferment > 3) {
+        fee = split_fee(factors, terms, part);
+    }
+    // Nothing left of the bonus: no bonus months, and the fee of the balance as a whole.
+    double bonus_count = terms.bonus_count;
+    double bonus_payment = terms.bonus_amount;
+    if (part.left == 0) {
+        bonus_count = 0;
+        bonus_payment = 0;
+        fee = balance_fee(factors.fee_rate, balance);
+    }
+
+    whole_numbers whole(terms.rate);
+    const double loan_fee = whole(static_cast<double>(whole(fee)) + terms.skip_fee);
+    const double loan_amount = whole(loan_fee + balance);
+    const payments paid =
+        payments_of(loan_amount, terms, bonus_count, bonus_payment, total_method, whole);
+    // The fee against the fee without skip months or second-cycle booking: 167,900 yen with 2
+    // skip months against 159,900 yen gives 8,000 yen.
+    const std::int32_t comparison =
+        whole(loan_fee - balance_fee(factors.fee_rate_unbooked, balance));
+    const std::int32_t deferment_months = whole(booked.deferment);
+
+    if (whole.out_of_range() || loan_fee < 0 || loan_amount < 0 || paid.first < 0 ||
+        paid.later < 0 || bonus_payment < 0 || paid.later_count < 0) {
+        return beyond_range("計算結果が範囲外です");
+    }
+
+    result.net_balance = terms.net_balance;
+    result.loan_fee = static_cast<std::int32_t>(loan_fee);
+    result.loan_amount = static_cast<std::int32_t>(loan_amount);
+    result.payment_count = terms.payment_count;
+    result.first_payment = static_cast<std::int32_t>(paid.first);
+    result.later_payment = static_cast<std::int32_t>(paid.later);
+    result.later_count = static_cast<std::int32_t>(paid.later_count);
+    result.bonus_payment = static_cast<std::int32_t>(bonus_payment);
+    result.bonus_count = static_cast<std::int32_t>(bonus_count);
+    result.deferment_months = deferment_months;
+    result.comparison = comparison;
+    write_texts(result);
     result.rate_text = cp932_prefix(in.rate_text, rate_text_limit);
     return {};
 }
@@ -242,22 +318,6 @@ calc_outcome calculate(const calc_inputs& inputs, const current_flags& flags) {
         outcome.out_of_range = stopped.out_of_range;
     }
     return outcome;
-}
-
-void store_result(quote_record& record, const calc_result& result, const current_flags& flags) {
-    record.first_payment = result.first_payment;
-    record.later_payment = result.later_payment;
-    record.bonus_payment = result.bonus_payment;
-    record.net_balance = result.net_balance;
-    record.payment_count = result.payment_count;
-    record.loan_fee = result.loan_fee;
-    record.loan_amount = result.loan_amount;
-    record.later_count = result.later_count;
-    record.bonus_count = result.bonus_count;
-    record.bonus_method = flags.bonus_method;
-    record.deferment_months = result.deferment_months;
-    record.cycle_mode = flags.cycle_mode;
-    write_slot(record.rate_text, result.rate_text);
 }
 
 }  // namespace carloan

@@ -4,8 +4,7 @@
 // turn negative, or else every figure as an integer and as the text its output field shows.
 // It touches no window, record or table; the caller shows and stores what it returns.
 
-#include "storage/quote_record.h"
-
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -73,9 +72,5 @@ struct calc_outcome {
 };
 
 calc_outcome calculate(const calc_inputs& inputs, const current_flags& flags);
-
-// Stores a completed calculation into the record; names, remarks, schedule parameters and the
-// text slots are left alone.
-void store_result(quote_record& record, const calc_result& result, const current_flags& flags);
 
 }  // namespace carloan

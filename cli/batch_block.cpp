@@ -85,6 +85,9 @@ void write_block(const batch_block& block, std::ostream& out, std::ostream& err)
         out.write(block.output.data() + written,
                   static_cast<std::streamsize>(note.output_offset - written));
         out.flush();
+        if (!out) {
+            return;  // the run says once that the output cannot be written
+        }
         err << "carloan-quote: " << note.message << '\n';
         written = note.output_offset;
     }

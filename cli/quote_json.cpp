@@ -1,5 +1,6 @@
 #include "cli/quote_json.h"
 
+#include "calc/result_figures.h"
 #include "cli/json_string.h"
 #include "text/cp932.h"
 
@@ -28,13 +29,16 @@ struct padded_key {
     std::array<char, width> bytes{};
     std::size_t size = 0;
 
-    template <std::size_t n>
-    constexpr padded_key(const char (&key)[n]) : size(n + 2) {
-        static_assert(n + 2 <= width);
+    constexpr padded_key() = default;
+    // Evaluated at compile time only: a key too long for the width stops the build.
+    constexpr explicit padded_key(std::string_view key) : size(key.size() + 3) {
+        if (size > width) {
+            throw "a JSON key longer than padded_key::width";
+        }
         bytes[0] = '"';
-        std::copy(key, key + n - 1, bytes.begin() + 1);
-        bytes[n] = '"';
-        bytes[n + 1] = ':';
+        std::copy(key.begin(), key.end(), bytes.begin() + 1);
+        bytes[key.size() + 1] = '"';
+        bytes[key.size() + 2] = ':';
     }
 };
 
@@ -45,39 +49,41 @@ char* write_key(char* at, const padded_key& key) {
 
 struct int_field {
     padded_key key;
-    std::int32_t calc_result::*value;
+    std::int32_t calc_result::*value = nullptr;
 };
-
-constexpr std::array<int_field, 11> int_fields{{
-    {"net_balance", &calc_result::net_balance},
-    {"loan_fee", &calc_result::loan_fee},
-    {"loan_amount", &calc_result::loan_amount},
-    {"payment_count", &calc_result::payment_count},
-    {"first_payment", &calc_result::first_payment},
-    {"later_payment", &calc_result::later_payment},
-    {"later_count", &calc_result::later_count},
-    {"bonus_payment", &calc_result::bonus_payment},
-    {"bonus_count", &calc_result::bonus_count},
-    {"deferment_months", &calc_result::deferment_months},
-    {"comparison", &calc_result::comparison},
-}};
 
 struct text_field {
     padded_key key;
-    std::string calc_result::*text;
+    std::string calc_result::*text = nullptr;
 };
 
-constexpr std::array<text_field, 9> text_fields{{
-    {"loan_fee_text", &calc_result::loan_fee_text},
-    {"loan_amount_text", &calc_result::loan_amount_text},
-    {"first_payment_text", &calc_result::first_payment_text},
-    {"later_payment_text", &calc_result::later_payment_text},
-    {"later_count_text", &calc_result::later_count_text},
-    {"bonus_payment_text", &calc_result::bonus_payment_text},
-    {"bonus_times_text", &calc_result::bonus_times_text},
-    {"comparison_text", &calc_result::comparison_text},
-    {"rate_text", &calc_result::rate_text},
-}};
+// The figures first, then the texts, each in the order of result_figures.
+constexpr std::size_t int_field_count = std::count_if(
+    result_figures.begin(), result_figures.end(), [](const result_figure& f) { return f.value; });
+constexpr std::size_t text_field_count = std::count_if(
+    result_figures.begin(), result_figures.end(), [](const result_figure& f) { return f.text; });
+
+constexpr std::array<int_field, int_field_count> int_fields = [] {
+    std::array<int_field, int_field_count> fields{};
+    std::size_t at = 0;
+    for (const result_figure& figure : result_figures) {
+        if (figure.value != nullptr) {
+            fields[at++] = {padded_key(figure.name), figure.value};
+        }
+    }
+    return fields;
+}();
+
+constexpr std::array<text_field, text_field_count> text_fields = [] {
+    std::array<text_field, text_field_count> fields{};
+    std::size_t at = 0;
+    for (const result_figure& figure : result_figures) {
+        if (figure.text != nullptr) {
+            fields[at++] = {padded_key(figure.text_name), figure.text};
+        }
+    }
+    return fields;
+}();
 
 // A code page 932 text as a JSON string. Amount texts hold only blanks, digits, "," and "-", which
 // stand for themselves; anything else goes through the conversion.

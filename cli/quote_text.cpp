@@ -1,5 +1,6 @@
 #include "cli/quote_text.h"
 
+#include "calc/result_figures.h"
 #include "text/cp932.h"
 
 #include <algorithm>
@@ -33,23 +34,19 @@ void append_count(std::string& out, std::string_view cp932_count) {
 
 }  // namespace
 
-std::string quote_table(const calc_result& r, const current_flags& flags) {
+std::string quote_table(const calc_result& result, const current_flags& flags) {
     std::string out;
-    append_row(out, "融資手数料", r.loan_fee_text);
-    out += '\n';
-    append_row(out, "融資額", r.loan_amount_text);
-    out += '\n';
-    append_row(out, "１回目", r.first_payment_text);
-    out += '\n';
-    append_row(out, "２回目以降", r.later_payment_text);
-    append_count(out, r.later_count_text);
-    out += '\n';
-    append_row(out, flags.bonus_method == 1 ? "ボーナス月返済 ＝" : "ボーナス月加算 ＝",
-               r.bonus_payment_text);
-    append_count(out, r.bonus_times_text);
-    out += '\n';
-    append_row(out, "Ｓ１均等比較：", r.comparison_text);
-    out += '\n';
+    for (const result_figure& figure : result_figures) {
+        if (figure.label.empty()) {
+            continue;
+        }
+        append_row(out, std::string(figure_label(figure, flags)) + std::string(figure.label_end),
+                   result.*figure.text);
+        if (figure.count_text != nullptr) {
+            append_count(out, result.*figure.count_text);
+        }
+        out += '\n';
+    }
     return out;
 }
 

@@ -7,6 +7,7 @@
 #include "cli/quote_text.h"
 #include "schedule/schedule_csv.h"
 #include "schedule/schedule_page.h"
+#include "storage/quote_calculation.h"
 #include "text/cp932.h"
 
 #include <optional>
@@ -48,8 +49,7 @@ int run_tool(std::span<const std::string_view> args, std::istream& in, std::ostr
     }
     const tool_options& options = std::get<tool_options>(parsed);
     if (options.help) {
-        out << usage_text() << std::flush;
-        return out ? exit_ok : exit_failure;
+        return write_output(out, err, usage_text()) ? exit_ok : exit_failure;
     }
     if (options.batch) {
         return run_batch(in, out, err, std::thread::hardware_concurrency());

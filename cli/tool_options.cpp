@@ -1,5 +1,6 @@
 #include "cli/tool_options.h"
 
+#include "cli/option_number.h"
 #include "cli/quote_request.h"
 
 #include <algorithm>
@@ -41,14 +42,31 @@ option_error set_cycle(tool_options& options, std::string_view value) {
     return std::nullopt;
 }
 
-// "2024/5" into its two texts. Either may be empty: the schedule reports that as missing.
+// What a field's text holds: the rate, an amount of yen, or a count of months or payments.
+number_kind kind_of(std::string calc_inputs::*field) {
+    if (field == &calc_inputs::rate_text) {
+        return number_kind::rate;
+    }
+    if (field == &calc_inputs::net_balance_text || field == &calc_inputs::bonus_addition_text) {
+        return number_kind::amount;
+    }
+    return number_kind::count;
+}
+
+// "2024/5" into its two numbers, full-width digits folded. Either may be empty: the schedule
+// reports that as missing; anything else that is not wholly a number does not split.
 bool split_pair(std::string_view value, char separator, std::string& first, std::string& second) {
     const auto at = value.find(separator);
     if (at == value.npos) {
         return false;
     }
-    first = value.substr(0, at);
-    second = value.substr(at + 1);
+    std::optional<std::string> left = option_number(value.substr(0, at), number_kind::count);
+    std::optional<std::string> right = option_number(value.substr(at + 1), number_kind::count);
+    if (!left || !right) {
+        return false;
+    }
+    first = std::move(*left);
+    second = std::move(*right);
     return true;
 }
 
@@ -87,7 +105,11 @@ option_error set_compare(tool_options& options, std::string_view value) {
 }
 
 option_error set_budget(tool_options& options, std::string_view value) {
-    options.budget = std::string(value);
+    std::optional<std::string> amount = option_number(value, number_kind::amount);
+    if (!amount) {
+        return "--budget takes an amount of yen, e.g. 30,000";
+    }
+    options.budget = std::move(*amount);
     options.quote_given = true;
     return std::nullopt;
 }
@@ -138,9 +160,10 @@ const std::array option_rows{
     option_row{"--cycle", "1|2", "first-cycle (default) or second-cycle booking", nullptr,
                set_cycle},
     option_row{"--schedule", "YEAR/MONTH",
-               "list the payments month by month, the first in YEAR/MONTH", nullptr, set_schedule},
-    option_row{"--first-bonus", "YEAR/MONTH", "month of the first bonus payment", nullptr,
-               set_first_bonus},
+               "list the payments month by month, the first in YEAR/MONTH (1900 to 2100)", nullptr,
+               set_schedule},
+    option_row{"--first-bonus", "YEAR/MONTH", "month of the first bonus payment (1900 to 2100)",
+               nullptr, set_first_bonus},
     option_row{"--bonus-months", "M1,M2", "the two bonus months of the year", nullptr,
                set_bonus_months},
     option_row{"--compare", "COUNTS",
@@ -197,7 +220,11 @@ std::variant<tool_options, std::string> parse_options(std::span<const std::strin
             value = args[++i];
         }
         if (row->field != nullptr) {
-            options.texts.*row->field = std::string(*value);
+            std::optional<std::string> number = option_number(*value, kind_of(row->field));
+            if (!number) {
+                return std::string(name) + " takes a number, not " + std::string(*value);
+            }
+            options.texts.*row->field = std::move(*number);
             options.quote_given = true;
         } else if (option_error problem = row->apply(options, value.value_or(""))) {
             return std::move(*problem);
@@ -225,7 +252,8 @@ std::string usage_text() {
         "       carloan-quote --batch < quotes.jsonl\n"
         "\n"
         "Quotes an auto loan: loan fee, loan amount, first and later payments, bonus payments\n"
-        "and the equal-payment comparison figure. Texts are read as the quote form reads them.\n"
+        "and the equal-payment comparison figure. Numbers are read as the quote form reads\n"
+        "them, full-width digits too, but only when the whole value is one.\n"
         "\n";
     for (const option_row& row : option_rows) {
         std::string left = "  " + std::string(row.name);

@@ -5,6 +5,7 @@
 #include "file_input.h"
 #include "print/estimate_page.h"
 #include "schedule/expand.h"
+#include "storage/quote_calculation.h"
 #include "storage/quote_file.h"
 #include "text/cp932.h"
 

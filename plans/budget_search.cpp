@@ -16,10 +16,12 @@ using balance = std::int64_t;  // wide enough for one past the largest balance
 constexpr balance max_balance = std::numeric_limits<std::int32_t>::max();
 
 // A negative figure is no plan, whatever the budget; nor is a loan amount below the balance,
-// which only a figure cut to 32 bits gives.
+// which only a figure cut to 32 bits gives; nor later payments of 0 yen, a balance too small to
+// leave anything to pay after the first.
 bool is_plan(const calc_result& quote) {
     return quote.loan_fee >= 0 && quote.loan_amount >= quote.net_balance &&
-           quote.first_payment >= 0 && quote.later_payment >= 0 && quote.later_count >= 0;
+           quote.first_payment >= 0 && quote.later_payment >= 0 && quote.later_count >= 0 &&
+           (quote.later_payment > 0 || quote.payment_count <= 1);
 }
 
 bool within(const calc_result& quote, std::int32_t budget) {

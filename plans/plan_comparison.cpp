@@ -1,6 +1,7 @@
 #include "plans/plan_comparison.h"
 
 #include "calc/amount_text.h"
+#include "calc/result_figures.h"
 #include "text/cp932.h"
 
 #include <algorithm>
@@ -83,6 +84,12 @@ std::string times_count(std::string_view amount, std::string_view count) {
     return trimmed_text(amount) + cp932("×") + trimmed_text(count) + cp932("回");
 }
 
+std::string cell(const calc_result& result, const result_figure& figure) {
+    return figure.count_text == nullptr
+               ? trimmed_text(result.*figure.text)
+               : times_count(result.*figure.text, result.*figure.count_text);
+}
+
 }  // namespace
 
 std::variant<std::vector<std::int32_t>, std::string> parse_payment_counts(std::string_view list) {
@@ -155,35 +162,20 @@ std::vector<plan_column> compare_plans(const calc_inputs& inputs, const current_
 }
 
 std::vector<plan_row> plan_rows(std::span<const plan_column> columns, const current_flags& flags) {
-    struct row_source {
-        const char* label;
-        std::string (*cell)(const calc_result&);
-    };
-    const row_source sources[] = {
-        {"融資手数料", [](const calc_result& r) { return trimmed_text(r.loan_fee_text); }},
-        {"融資額", [](const calc_result& r) { return trimmed_text(r.loan_amount_text); }},
-        {"１回目", [](const calc_result& r) { return trimmed_text(r.first_payment_text); }},
-        {"２回目以降",
-         [](const calc_result& r) {
-             return times_count(r.later_payment_text, r.later_count_text);
-         }},
-        {flags.bonus_method == 1 ? "ボーナス月返済" : "ボーナス月加算",
-         [](const calc_result& r) {
-             return times_count(r.bonus_payment_text, r.bonus_times_text);
-         }},
-        {"Ｓ１均等比較", [](const calc_result& r) { return trimmed_text(r.comparison_text); }},
-    };
-
     std::vector<plan_row> rows;
     plan_row& count_row = rows.emplace_back(plan_row{cp932("返済回数"), {}});
     for (const plan_column& column : columns) {
         count_row.cells.push_back(std::to_string(column.payment_count) + cp932("回"));
     }
     const std::string none = cp932("－");
-    for (const row_source& source : sources) {
-        plan_row& row = rows.emplace_back(plan_row{cp932(source.label), {}});
+    for (const result_figure& figure : result_figures) {
+        if (figure.label.empty()) {
+            continue;
+        }
+        plan_row& row = rows.emplace_back(plan_row{cp932(figure_label(figure, flags)), {}});
         for (const plan_column& column : columns) {
-            row.cells.push_back(column.outcome.result ? source.cell(*column.outcome.result) : none);
+            row.cells.push_back(column.outcome.result ? cell(*column.outcome.result, figure)
+                                                      : none);
         }
     }
     return rows;

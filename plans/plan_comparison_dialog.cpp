@@ -3,7 +3,7 @@
 #include "calc/amount_text.h"
 #include "plans/budget_search.h"
 #include "plans/plan_page.h"
-#include "print/print_confirmation_dialog.h"
+#include "print/page_strings.h"
 #include "print/print_pages.h"
 #include "text/cp932.h"
 #include "text/qt_text.h"

@@ -2,6 +2,7 @@
 // What a printed page is made of: code page 932 strings, each with the position of its top-left
 // corner in printer dots, and the value texts the printouts share. Drawing is the back-end's job.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -43,5 +44,11 @@ std::string installment_value(std::int32_t amount, std::int32_t count);
 
 // The label of the bonus row, by the bonus method (1 = total method).
 std::string bonus_row_label(std::int32_t bonus_method);
+
+inline constexpr std::size_t customer_name_limit = 29;
+
+// The customer name a main window title proposes: its first 29 bytes, less a trailing dot and
+// three bytes ("ABC.car" gives "ABC"). Code page 932 in and out.
+std::string customer_name_from_title(std::string_view title);
 
 }  // namespace carloan

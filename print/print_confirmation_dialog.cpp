@@ -3,6 +3,7 @@
 #include "ui/dialog_placement.h"
 #include "ui/input_method.h"
 
+#include "print/page_strings.h"
 #include "print/print_estimate.h"
 #include "storage/branch_settings_dialog.h"
 #include "text/cp932.h"
@@ -16,15 +17,6 @@
 #include <QPushButton>
 
 namespace carloan {
-
-std::string customer_name_from_title(std::string_view title) {
-    std::string name(cp932_prefix(title, customer_name_limit));
-    // A dot is never the second byte of a double-byte character, so this cannot split one.
-    if (name.size() >= 4 && name[name.size() - 4] == '.') {
-        name.resize(name.size() - 4);
-    }
-    return name;
-}
 
 print_confirmation_dialog::print_confirmation_dialog(QWidget* main_window, session_state& session)
     : QDialog(main_window),

@@ -32,12 +32,7 @@ inline constexpr int remark_3 = 1008;
 inline constexpr int remark_4 = 1009;
 }  // namespace print_confirmation_control
 
-inline constexpr std::size_t customer_name_limit = 29;
 inline constexpr std::size_t remark_limit = 39;
-
-// The customer name a main window title proposes: its first 29 bytes, less a trailing dot and
-// three bytes ("ABC.car" gives "ABC"). Code page 932 in and out.
-std::string customer_name_from_title(std::string_view title);
 
 class print_confirmation_dialog : public QDialog {
   public:

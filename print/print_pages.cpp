@@ -1,8 +1,11 @@
 #include "print/print_pages.h"
 
+#include "storage/atomic_file.h"
 #include "ui/dialog_placement.h"
 #include "ui/message_box.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QDateTime>
 #include <QMarginsF>
 #include <QPageLayout>
@@ -12,9 +15,10 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSaveFile>
 #include <QScreen>
 
+#include <filesystem>
+#include <span>
 #include <utility>
 
 namespace carloan {
@@ -137,28 +141,28 @@ void preview_pages(QWidget* parent, const QString& document_name, int page_count
 
 bool write_pdf(const QString& path, const QString& document_name, int page_count,
                const page_drawing& draw) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
-    }
+    // Drawn into memory first: the file is then written in one go by the writer every save uses,
+    // which reports each failed write, sync or rename and keeps the old file whole.
+    QByteArray bytes;
     {
-        QPdfWriter writer(&file);
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
         writer.setPageLayout(pdf_page_layout);
         writer.setResolution(page_dots_per_inch);
         writer.setTitle(document_name);
         writer.setCreator(QStringLiteral("carloan"));
         QPainter painter;
         if (!painter.begin(&writer)) {
-            file.cancelWriting();
             return false;
         }
         draw_pages(painter, writer, page_count, draw);
         if (!painter.end()) {
-            file.cancelWriting();
             return false;
         }
     }
-    return file.commit();
+    return write_file_atomically(std::filesystem::path(path.toStdU16String()),
+                                 std::span<const char>(bytes.constData(), bytes.size()));
 }
 
 }  // namespace carloan

@@ -45,7 +45,8 @@ void preview_pages(QWidget* parent, const QString& document_name, int page_count
 
 // Writes the pages as an A4 PDF whose origin is the paper's corner, text kept as text in the
 // embedded face. True once the whole file stands at `path`; on false an existing file there is
-// as it was and nothing else is left behind.
+// as it was and nothing else is left behind. A new file is private; one written over keeps its
+// permissions.
 bool write_pdf(const QString& path, const QString& document_name, int page_count,
                const page_drawing& draw);
 

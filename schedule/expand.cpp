@@ -11,8 +11,8 @@
 namespace carloan {
 namespace {
 
-// Table columns are 32-bit; absurd entries (a year near the range's end, a loan amount with huge
-// payments) wrap there instead of overflowing.
+// Table columns are 32-bit; absurd figures (a loan amount with huge payments) wrap there instead
+// of overflowing.
 std::int32_t wrapped(std::int64_t value) {
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(static_cast<std::uint64_t>(value)));
 }
@@ -26,7 +26,7 @@ schedule_parameters parameters_of(const quote_record& record) {
             record.first_bonus_month, record.bonus_month_1, record.bonus_month_2};
 }
 
-enum class entries_read { complete, missing, bad_month };
+enum class entries_read { complete, missing, out_of_range };
 
 // An empty field zeroes its record value and stops the expansion with its message.
 entries_read read_entry(std::string_view text, std::int32_t& target, const char* missing_message,
@@ -40,19 +40,31 @@ entries_read read_entry(std::string_view text, std::int32_t& target, const char*
     return entries_read::complete;
 }
 
-entries_read read_month(std::string_view text, std::int32_t& target, const char* missing_message,
-                        expansion& out) {
+entries_read read_within(std::string_view text, std::int32_t& target, const char* missing_message,
+                         std::int32_t low, std::int32_t high, const char* range_message,
+                         expansion& out) {
     const entries_read read = read_entry(text, target, missing_message, out);
-    if (read == entries_read::complete && (target < 1 || target > 12)) {
-        out.message = month_out_of_range_message;
-        return entries_read::bad_month;
+    if (read == entries_read::complete && (target < low || target > high)) {
+        out.message = range_message;
+        return entries_read::out_of_range;
     }
     return read;
 }
 
+entries_read read_month(std::string_view text, std::int32_t& target, const char* missing_message,
+                        expansion& out) {
+    return read_within(text, target, missing_message, 1, 12, month_out_of_range_message, out);
+}
+
+entries_read read_year(std::string_view text, std::int32_t& target, const char* missing_message,
+                       expansion& out) {
+    return read_within(text, target, missing_message, min_schedule_year, max_schedule_year,
+                       year_out_of_range_message, out);
+}
+
 entries_read read_entries(const quote_record& record, const schedule_entries& in, expansion& out) {
     schedule_parameters& p = out.parameters;
-    entries_read read = read_entry(in.start_year, p.start_year, "返済開始年が未入力です", out);
+    entries_read read = read_year(in.start_year, p.start_year, "返済開始年が未入力です", out);
     if (read == entries_read::complete) {
         read = read_month(in.start_month, p.start_month, "返済開始月が未入力です", out);
     }
@@ -68,7 +80,7 @@ entries_read read_entries(const quote_record& record, const schedule_entries& in
         return read;
     }
     read =
-        read_entry(in.first_bonus_year, p.first_bonus_year, "初回ボーナス返済年が未入力です", out);
+        read_year(in.first_bonus_year, p.first_bonus_year, "初回ボーナス返済年が未入力です", out);
     if (read == entries_read::complete) {
         read = read_month(in.first_bonus_month, p.first_bonus_month,
                           "初回ボーナス返済月が未入力です", out);
@@ -221,8 +233,9 @@ expansion expand(const quote_record& record, const schedule_entries& entered) {
             break;
         case entries_read::missing:
             return out;
-        case entries_read::bad_month:
-            // Unlike a missing entry, a month that cannot be keeps nothing read before it either.
+        case entries_read::out_of_range:
+            // Unlike a missing entry, a year or month that cannot be keeps nothing read before it
+            // either.
             out.parameters = parameters_of(record);
             return out;
     }

@@ -47,6 +47,11 @@ struct expansion {
 };
 
 inline const char* const month_out_of_range_message = "月は1から12で入力して下さい";
+// The years a schedule may start or pay its first bonus in: a bank calendar's, and short enough
+// that no month count or listed line can pass 32 bits.
+inline constexpr std::int32_t min_schedule_year = 1900;
+inline constexpr std::int32_t max_schedule_year = 2100;
+inline const char* const year_out_of_range_message = "年は1900から2100で入力して下さい";
 inline const char* const too_many_payments_message =
     "返済回数が420回を超えるため明細を展開できません";
 

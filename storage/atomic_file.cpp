@@ -3,6 +3,7 @@
 #include "storage/atomic_file_platform.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <random>
@@ -18,7 +19,21 @@ using namespace atomic_file_platform;
 using native_string = std::filesystem::path::string_type;
 using native_view = std::basic_string_view<std::filesystem::path::value_type>;
 
+std::atomic<int> failing_step{-1};
+
+// As the disk would fail the step: with errno set, after writing part of the bytes for a write.
+bool fails_at(write_step step) {
+    if (failing_step.load(std::memory_order_relaxed) != static_cast<int>(step)) {
+        return false;
+    }
+    errno = step == write_step::write ? ENOSPC : EIO;
+    return true;
+}
+
 bool write_all(int fd, std::span<const char> bytes) {
+    if (failing_step.load(std::memory_order_relaxed) == static_cast<int>(write_step::write)) {
+        bytes = bytes.first(bytes.size() / 2);
+    }
     while (!bytes.empty()) {
         const long written = write_some(fd, bytes.data(), bytes.size());
         if (written < 0 && errno == EINTR) {
@@ -29,7 +44,7 @@ bool write_all(int fd, std::span<const char> bytes) {
         }
         bytes = bytes.subspan(static_cast<std::size_t>(written));
     }
-    return true;
+    return !fails_at(write_step::write);
 }
 
 std::filesystem::path folder_of(const std::filesystem::path& path) {
@@ -93,6 +108,9 @@ outcome write_through_temporary(const std::filesystem::path& path, std::span<con
     std::filesystem::path temporary;
     int fd = -1;
     for (unsigned attempt = 0; attempt < 16 && fd < 0; ++attempt) {
+        if (fails_at(write_step::open)) {
+            return outcome::failed;
+        }
         temporary = temporary_name(path);
         fd = open_new(temporary);
         if (fd < 0 && errno != EEXIST) {
@@ -102,15 +120,19 @@ outcome write_through_temporary(const std::filesystem::path& path, std::span<con
     if (fd < 0) {
         return outcome::failed;
     }
-    bool written = write_all(fd, bytes) && finish(fd, path);
-    written = close_file(fd) == 0 && written;
+    bool written = write_all(fd, bytes) && !fails_at(write_step::sync) && finish(fd, path);
+    const int guard = keep_guard(fd);
+    written = close_file(fd) == 0 && !fails_at(write_step::close) && written;
 
-    if (!written || !replace(temporary, path)) {
+    const bool replaced = written && !fails_at(write_step::rename) && replace(temporary, path);
+    const int error = errno;
+    release_guard(guard);
+    if (!replaced) {
         // The temporary went missing, though not with its folder: another process's clean-up
         // took it between its creation and its lock.
         std::error_code ignored;
         const bool lost =
-            written && errno == ENOENT && std::filesystem::exists(folder_of(temporary), ignored);
+            written && error == ENOENT && std::filesystem::exists(folder_of(temporary), ignored);
         std::filesystem::remove(temporary, ignored);
         return lost ? outcome::temporary_lost : outcome::failed;
     }
@@ -119,7 +141,18 @@ outcome write_through_temporary(const std::filesystem::path& path, std::span<con
 
 }  // namespace
 
+bool may_write_over(const std::filesystem::path& path) {
+    std::error_code error;
+    return inspect_target(path) != existing_target::other &&
+           std::filesystem::is_directory(folder_of(path), error);
+}
+
 bool write_file_atomically(const std::filesystem::path& path, std::span<const char> bytes) {
+    // A device, a FIFO or a folder under the name would be replaced by a plain file.
+    if (inspect_target(path) == existing_target::other) {
+        errno = EEXIST;
+        return false;
+    }
     // A clean-up of another process can take a temporary in the instant between its creation and
     // its lock; writing once more then succeeds.
     outcome result = outcome::temporary_lost;
@@ -136,6 +169,10 @@ bool write_file_atomically(const std::filesystem::path& path, std::span<const ch
 
 void remove_abandoned_temporaries(const std::filesystem::path& folder, std::chrono::seconds age) {
     remove_temporaries(folder, {}, age);
+}
+
+void fail_writes_at(std::optional<write_step> step) {
+    failing_step.store(step ? static_cast<int>(*step) : -1, std::memory_order_relaxed);
 }
 
 }  // namespace carloan

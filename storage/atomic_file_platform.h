@@ -7,6 +7,11 @@
 
 namespace carloan::atomic_file_platform {
 
+// What a write finds at its target's name. Only a missing name, a regular file or a link is
+// replaced; a link is replaced itself, never followed.
+enum class existing_target { none, regular_file, link, other };
+existing_target inspect_target(const std::filesystem::path& target);
+
 // Creates a new file for writing only, failing with EEXIST when the name is taken; -1 on failure.
 int open_new(const std::filesystem::path& path);
 
@@ -17,6 +22,11 @@ long write_some(int fd, const char* data, std::size_t size);
 bool finish(int fd, const std::filesystem::path& target);
 
 int close_file(int fd);
+
+// Keeps what guards the temporary of `fd` from clean-ups past close_file, until release_guard:
+// the rename then happens under it. -1 where nothing needs keeping.
+int keep_guard(int fd);
+void release_guard(int guard);
 
 // Gives `from` the name `to`, replacing what `to` named, in one step.
 bool replace(const std::filesystem::path& from, const std::filesystem::path& to);

@@ -10,6 +10,21 @@
 
 namespace carloan::atomic_file_platform {
 
+existing_target inspect_target(const std::filesystem::path& target) {
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::symlink_status(target, error);
+    switch (status.type()) {
+        case std::filesystem::file_type::not_found:
+            return existing_target::none;
+        case std::filesystem::file_type::regular:
+            return existing_target::regular_file;
+        case std::filesystem::file_type::symlink:
+            return existing_target::link;
+        default:
+            return existing_target::other;
+    }
+}
+
 // Opened without sharing, a temporary cannot be removed by anyone while its write runs.
 int open_new(const std::filesystem::path& path) {
     int fd = -1;
@@ -27,6 +42,12 @@ bool finish(int fd, const std::filesystem::path&) {
 int close_file(int fd) {
     return _close(fd);
 }
+// The sharing mode guarded it only while it was open; a clean-up that takes it after the close
+// makes the write start again.
+int keep_guard(int) {
+    return -1;
+}
+void release_guard(int) {}
 bool replace(const std::filesystem::path& from, const std::filesystem::path& to) {
     return MoveFileExW(from.c_str(), to.c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;

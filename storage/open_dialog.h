@@ -1,4 +1,6 @@
 #pragma once
+// The open dialog: it lists the quote folder, chooses the quote to open and deletes quote files.
+// It does not read a quote; the main window's open does.
 
 #include <QDialog>
 
@@ -18,8 +20,10 @@ namespace carloan {
 struct session_state;
 
 // Control numbers of forms/open_dialog.ui.
-inline constexpr int open_ok_control = 1;      // OK, the default button
-inline constexpr int open_cancel_control = 2;  // ｷｬﾝｾﾙ, Esc and the close box
+namespace open_control {
+inline constexpr int ok = 1;      // OK, the default button
+inline constexpr int cancel = 2;  // ｷｬﾝｾﾙ, Esc and the close box
+}  // namespace open_control
 
 // Lists the quote files of `folder` and lets the clerk pick one to open or delete one. OK sets
 // the session's quote name and path to the named file exactly as typed or picked (no ".car" is

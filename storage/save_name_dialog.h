@@ -1,4 +1,6 @@
 #pragma once
+// The save-name dialog: it chooses the name and path a quote is saved under. It does not write
+// the quote; the main window's save does.
 
 #include <QDialog>
 
@@ -16,8 +18,10 @@ namespace carloan {
 struct session_state;
 
 // Control numbers of forms/save_name_dialog.ui.
-inline constexpr int save_name_save_control = 1;    // 保存する, the default button
-inline constexpr int save_name_cancel_control = 2;  // ｷｬﾝｾﾙ, Esc and the close box
+namespace save_name_control {
+inline constexpr int save = 1;    // 保存する, the default button
+inline constexpr int cancel = 2;  // ｷｬﾝｾﾙ, Esc and the close box
+}  // namespace save_name_control
 
 // Asks for the name a quote is saved under in `folder`, proposing the main window's title.
 // 保存する with a usable name sets the session's quote name (".car" added) and path and closes;

@@ -10,6 +10,7 @@ namespace carloan {
 // Linux and other Unix systems: $XDG_DATA_HOME/carloan/quotes, by default
 // ~/.local/share/carloan/quotes, a folder that outlives a restart and that no other user reads.
 // Windows: the user's temporary folder, where quotes have always been kept.
+// A Unix folder that other users may enter is used as it is, said once on standard error.
 std::filesystem::path quote_folder();
 
 // The branch settings file: "car.ini" in the working directory when one is there, so that a

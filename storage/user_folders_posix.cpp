@@ -6,8 +6,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <system_error>
 #include <vector>
 
@@ -52,6 +55,15 @@ std::filesystem::path quote_folder() {
         base_folder("XDG_DATA_HOME", ".local/share") / "carloan" / "quotes";
     // A folder that cannot be made is reported by the save that needs it.
     make_private_folder(folder);
+    // One made by someone else is used as it is, the clerk's own choice; but quotes hold
+    // customers' names, so the clerk is told once that others can look in.
+    static std::atomic_flag warned;
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) == 0 && (info.st_mode & 077) != 0 && !warned.test_and_set()) {
+        const std::string message = "carloan: the quote folder " + folder.string() +
+                                    " is open to other users; quotes saved there are not private\n";
+        std::fputs(message.c_str(), stderr);
+    }
     return folder;
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+// Where a secondary dialog appears on the screen. It does not size or show the dialog.
 
 class QWidget;
 

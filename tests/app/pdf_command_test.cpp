@@ -2,6 +2,7 @@
 // working directory, quotes named from the quote folder or by path.
 
 #include "app/pdf_command.h"
+#include "app/program_options.h"
 
 #include "print/pdf_words.h"
 #include "storage/branch_settings_file.h"
@@ -9,10 +10,17 @@
 #include "text/cp932.h"
 
 #include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <csignal>
 
 namespace carloan {
 namespace {
@@ -48,6 +56,7 @@ TEST(pdf_command, writes_what_was_asked_or_says_why_not) {
     // The quote folder under XDG_DATA_HOME; the working directory holds a copy for the path row.
     const std::filesystem::path quotes = dir / "carloan" / "quotes";
     std::filesystem::create_directories(quotes);
+    std::filesystem::permissions(quotes, std::filesystem::perms::owner_all);
     ASSERT_TRUE(save_quote(quotes / "good.car", good));
     ASSERT_TRUE(save_quote(quotes / "incomplete.car", incomplete));
     ASSERT_TRUE(save_quote(quotes / "unlisted.car", unlisted));
@@ -72,9 +81,24 @@ TEST(pdf_command, writes_what_was_asked_or_says_why_not) {
          "cannot write"},
         {{"--schedule-pdf=x.pdf", "--quote"}, pdf_exit_failure, "--quote needs a value"},
         {{"--estimate-pdf=x.pdf", "--quote=good.car", "-style"}, pdf_exit_failure, "unknown"},
+        // Every output is checked before the first is written.
+        {{"--estimate-pdf", "a.pdf", "--schedule-pdf", "missing/s.pdf", "--quote", "good.car"},
+         pdf_exit_failure,
+         "cannot write missing/s.pdf"},
+        {{"--estimate-pdf", "a.pdf", "--schedule-pdf", "fifo", "--quote", "good.car"},
+         pdf_exit_failure,
+         "cannot write fifo"},
+        {{"--estimate-pdf", "a.pdf", "--schedule-pdf", "./a.pdf", "--quote", "good.car"},
+         pdf_exit_failure,
+         "--estimate-pdf and --schedule-pdf name the same file"},
+        {{"--estimate-pdf", "a.pdf", "--quote", "good.car", "--quote", "none.car"},
+         pdf_exit_failure,
+         "--quote is given more than once"},
     };
+    ASSERT_EQ(::mkfifo(folder.filePath("fifo").toLocal8Bit().constData(), 0600), 0);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+    // Without a runtime folder Qt has a note of its own, which is not the run's to show.
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"}) {
         environment.remove(name);
     }
     environment.insert("XDG_DATA_HOME", folder.path());
@@ -87,16 +111,69 @@ TEST(pdf_command, writes_what_was_asked_or_says_why_not) {
         ASSERT_TRUE(program.waitForFinished(30000));
         EXPECT_EQ(program.exitCode(), r.status);
         const std::string err = program.readAllStandardError().toStdString();
-        EXPECT_EQ(err.find("carloan: ") != std::string::npos, r.status != 0) << err;
+        EXPECT_TRUE(r.status == 0 ? err.empty() : err.starts_with("carloan: ")) << err;
         EXPECT_NE(err.find(r.message), std::string::npos) << err;
     }
 
     EXPECT_FALSE(QFile::exists(folder.filePath("x.pdf")));
+    EXPECT_FALSE(QFile::exists(folder.filePath("a.pdf")));
+    EXPECT_EQ(QFileInfo(folder.filePath("fifo")).isFile(), false);
     EXPECT_EQ(testing::pdf_info(folder.filePath("s.pdf"), "Pages"), "2");
     EXPECT_EQ(testing::pdf_info(folder.filePath("p.pdf"), "Pages"), "1");
     const auto words = testing::pdf_words(folder.filePath("e.pdf"));
     EXPECT_TRUE(std::any_of(words.begin(), words.end(),
                             [](const testing::pdf_word& w) { return w.text == "中央支店"; }));
+}
+
+// Bytes that are no text in the local encoding would name another file.
+TEST(pdf_command, refuses_a_name_that_is_not_valid_text) {
+    for (const char* option : {"--estimate-pdf", "--quote"}) {
+        char name[] = "\xff.pdf";
+        char* argv[] = {const_cast<char*>("carloan"), const_cast<char*>(option), name,
+                        const_cast<char*>(option[2] == 'q' ? "--estimate-pdf" : "--quote"),
+                        const_cast<char*>("q.car")};
+        const auto parsed = read_program_options(program_arguments(5, argv)).pdf;
+        ASSERT_TRUE(std::holds_alternative<QString>(parsed));
+        EXPECT_EQ(std::get<QString>(parsed),
+                  QString::fromLatin1(option) + " holds a name that is not valid UTF-8");
+    }
+}
+
+// A disk that fills up halfway: the program says so and the earlier file stays as it was.
+TEST(pdf_command, a_file_that_cannot_be_written_whole_keeps_the_earlier_one) {
+    QTemporaryDir folder;
+    const std::filesystem::path dir(folder.path().toStdString());
+    quote_record quote{};
+    write_slot(quote.rate_text, "9.9");
+    write_slot(quote.payment_count_text, "36");
+    write_slot(quote.net_balance_text, "1,000,000");
+    quote.start_year = 2024;
+    quote.start_month = 5;
+    ASSERT_TRUE(save_quote(dir / "q.car", quote));
+    QFile earlier(folder.filePath("keep.pdf"));
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
+    earlier.close();
+
+    for (const char* option : {"--estimate-pdf", "--schedule-pdf"}) {
+        SCOPED_TRACE(option);
+        QProcess program;
+        program.setWorkingDirectory(folder.path());
+        // Writes past 4 KiB fail as on a full disk; an ignored signal stays ignored across exec.
+        program.setChildProcessModifier([] {
+            const rlimit limit{4096, 4096};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            ::signal(SIGXFSZ, SIG_IGN);
+        });
+        program.start(CARLOAN_PATH, {option, "keep.pdf", "--quote", "./q.car"});
+        ASSERT_TRUE(program.waitForFinished(30000));
+        EXPECT_EQ(program.exitCode(), pdf_exit_failure);
+        EXPECT_NE(program.readAllStandardError().indexOf("cannot write"), -1);
+        ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+        EXPECT_EQ(earlier.readAll(), "earlier");
+        earlier.close();
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+                  (QStringList{"keep.pdf", "q.car"}));
+    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "calc/calculate.h"
 
 #include "calc/worked_examples.h"
+#include "storage/quote_calculation.h"
 #include "text/cp932.h"
 
 #include <gtest/gtest.h>

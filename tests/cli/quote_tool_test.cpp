@@ -75,17 +75,17 @@ TEST(run_tool, a_missing_or_out_of_range_input_gives_its_message_and_status_2) {
 }
 
 TEST(run_tool, reads_option_texts_as_the_form_would) {
-    // Full-width digits are no digits: the balance reads as 0, not as a missing input.
+    // Full-width digits are folded as the form folds them as they are typed.
     const tool_run full_width =
         run({"--rate", "9.9", "--payments", "36", "--balance", "１２３", "--json"});
     EXPECT_EQ(full_width.status, exit_ok);
-    EXPECT_EQ(json::parse(full_width.out)["net_balance"], 0);
+    EXPECT_EQ(json::parse(full_width.out)["net_balance"], 123);
 
     const tool_run refused = run({"--rate", "9.9\xF0\x9F\x98\x80", "--payments", "36"});
     EXPECT_EQ(refused.status, exit_failure);
     EXPECT_EQ(refused.out, "");
-    EXPECT_EQ(refused.err,
-              "carloan-quote: --rate holds a character that code page 932 cannot hold\n");
+    EXPECT_TRUE(
+        refused.err.starts_with("carloan-quote: --rate takes a number, not 9.9\xF0\x9F\x98\x80\n"));
 }
 
 TEST(parse_options, refuses_what_it_cannot_use) {
@@ -112,6 +112,89 @@ TEST(parse_options, refuses_what_it_cannot_use) {
         const tool_run refused = run(r.args);
         EXPECT_EQ(refused.status, exit_failure);
         EXPECT_TRUE(refused.err.starts_with(std::string("carloan-quote: ") + r.message + "\n"));
+    }
+}
+
+// A number is taken as typed, full-width or not, or refused naming its option; a schedule's
+// year outside the calendar is a schedule that cannot be listed.
+TEST(run_tool, takes_numbers_wholly_or_not_at_all) {
+    const std::vector<std::string_view> ascii_budget{"--budget", "30,000", "--solve", "balance"};
+    const std::vector<std::string_view> may_2024{"--schedule", "2024/5", "--csv"};
+    struct row {
+        std::vector<std::string_view> more;  // after the first example's options
+        int status;
+        const char* err;                        // the start of standard error
+        std::vector<std::string_view> same_as;  // options giving the same output, if any
+    } rows[] = {
+        {{"--balance", "１，０００，０００"}, exit_ok, "", {}},
+        {{"--rate", "９．９"}, exit_ok, "", {}},
+        {{"--payments", "　３６ "}, exit_ok, "", {}},
+        {{"--budget", "３０，０００", "--solve", "balance"}, exit_ok, "", ascii_budget},
+        {{"--schedule", "２０２４/５", "--csv"}, exit_ok, "", may_2024},
+        {{"--balance", "１００万"}, exit_ok, "", {}},
+        {{"--balance", "1.23456万"}, exit_failure, "carloan-quote: --balance takes a number", {}},
+        {{"--balance", "abc"},
+         exit_failure,
+         "carloan-quote: --balance takes a number, not abc\n",
+         {}},
+        {{"--balance", "1e6"}, exit_failure, "carloan-quote: --balance takes a number", {}},
+        {{"--balance", "1,000,000円"}, exit_failure, "carloan-quote: --balance takes a number", {}},
+        {{"--rate", "9.9.9"}, exit_failure, "carloan-quote: --rate takes a number", {}},
+        {{"--rate", "-9.9"}, exit_failure, "carloan-quote: --rate takes a number", {}},
+        {{"--payments", "3,6"}, exit_failure, "carloan-quote: --payments takes a number", {}},
+        {{"--budget", "30k", "--solve", "balance"},
+         exit_failure,
+         "carloan-quote: --budget takes an amount of yen",
+         {}},
+        {{"--schedule", "2024/5/6"}, exit_failure, "carloan-quote: --schedule takes", {}},
+        {{"--schedule", "2024/5\x01"}, exit_failure, "carloan-quote: --schedule takes", {}},
+        {{"--schedule", "2024/5", "--first-bonus", "2024/x"},
+         exit_failure,
+         "carloan-quote: --first-bonus takes",
+         {}},
+        {{"--schedule", "2147483647/12", "--csv"}, exit_schedule_refused, "年は1900から2100", {}},
+        {{"--schedule", "-2147483648/1"}, exit_schedule_refused, "年は1900から2100", {}},
+        {{"--schedule", "0/5"}, exit_schedule_refused, "年は1900から2100", {}},
+        {{"--schedule", "-1/5"}, exit_schedule_refused, "年は1900から2100", {}},
+        {{"--schedule", "99999999/5"}, exit_schedule_refused, "年は1900から2100", {}},
+        {{"--schedule", "2101/1"}, exit_schedule_refused, "年は1900から2100", {}},
+    };
+    for (const row& r : rows) {
+        SCOPED_TRACE(std::string(r.more[0]) + " " + std::string(r.more[1]));
+        std::vector<std::string_view> args = first_example;
+        args.insert(args.end(), r.more.begin(), r.more.end());
+        const tool_run quoted = run(args);
+        EXPECT_EQ(quoted.status, r.status);
+        EXPECT_TRUE(quoted.err.starts_with(r.err)) << quoted.err;
+        if (r.status == exit_ok) {
+            std::vector<std::string_view> same = first_example;
+            same.insert(same.end(), r.same_as.begin(), r.same_as.end());
+            EXPECT_EQ(quoted.out, run(same).out);
+        }
+    }
+}
+
+// Output to a full disk: every write fails from the first byte on.
+class full_disk : public std::streambuf {
+    int_type overflow(int_type) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
+
+// A full disk or a closed pipe is said once, and the run fails.
+TEST(run_tool, says_once_that_the_output_cannot_be_written) {
+    std::string lines = R"({"rate_text":"9.9","payment_count_text":"36","net_balance_text":"1"})";
+    lines += '\n';
+    for (int i = 0; i < 50; ++i) {
+        lines += "{\"x\"\n";
+    }
+    for (const char* option : {"--help", "--batch"}) {
+        std::istringstream in(lines);
+        full_disk disk;
+        std::ostream out(&disk);
+        std::ostringstream err;
+        const std::vector<std::string_view> args{option};
+        EXPECT_EQ(run_tool(args, in, out, err), exit_failure);
+        EXPECT_EQ(err.str(), "carloan-quote: cannot write the output\n") << option;
     }
 }
 

@@ -47,6 +47,7 @@ bool within(const calc_outcome& outcome, std::int32_t budget) {
     const auto& quote = outcome.result;
     return quote && quote->loan_fee >= 0 && quote->loan_amount >= quote->net_balance &&
            quote->first_payment >= 0 && quote->later_count >= 0 && quote->later_payment >= 0 &&
+           (quote->later_payment > 0 || quote->payment_count <= 1) &&
            quote->later_payment <= budget;
 }
 
@@ -118,15 +119,15 @@ TEST(largest_balance, agrees_with_a_scan_of_every_balance_under_the_total_method
     EXPECT_GT(check_against_a_scan(1, 20240502), 0) << "no case reached a dropped bonus";
 }
 
-// A budget of a yen takes the largest balance whose payment floors to 0; an unbounded one the
-// largest balance the calculation can still quote.
+// An unbounded budget takes the largest balance the calculation can still quote; a budget of a
+// yen none, as only later payments of 0 yen fit it.
 TEST(largest_balance, answers_at_the_ends_of_the_range) {
     const calc_inputs inputs{"9.9", "36", "1"};
     const auto largest = largest_balance(inputs, {}, std::numeric_limits<std::int32_t>::max());
     ASSERT_TRUE(largest);
     EXPECT_FALSE(within(calculate(with_net_balance(inputs, largest->net_balance + 1), {}),
                         std::numeric_limits<std::int32_t>::max()));
-    EXPECT_EQ(largest_balance(inputs, {}, 1)->net_balance, 3103);
+    EXPECT_FALSE(largest_balance(inputs, {}, 1));
     EXPECT_FALSE(largest_balance({"", "36", "1"}, {}, 30000)) << "a missing rate is never a plan";
 }
 

@@ -3,6 +3,7 @@
 
 #include "calc/calculate.h"
 #include "schedule/expand.h"
+#include "storage/quote_calculation.h"
 
 #include <gtest/gtest.h>
 

@@ -217,6 +217,37 @@ TEST(expand, stops_in_order_and_keeps_what_was_read) {
          "",
          {2000, 1, 0, 0, 0, 0},
          true},
+        // So does a year outside the calendar, start or first bonus.
+        {"start year 1899",
+         no_bonus_quote,
+         {"1899", "12", "", "", "", ""},
+         year_out_of_range_message,
+         {1997, 3, 1998, 9, 6, 11},
+         false},
+        {"start year 2101",
+         no_bonus_quote,
+         {"2101", "1", "", "", "", ""},
+         year_out_of_range_message,
+         {1997, 3, 1998, 9, 6, 11},
+         false},
+        {"start year 0 before a missing month",
+         no_bonus_quote,
+         {"0", "", "", "", "", ""},
+         year_out_of_range_message,
+         {1997, 3, 1998, 9, 6, 11},
+         false},
+        {"first bonus year",
+         bonus_quote,
+         {"2000", "5", "2147483647", "7", "7", "12"},
+         year_out_of_range_message,
+         {1997, 3, 1998, 9, 6, 11},
+         false},
+        {"calendar's ends",
+         no_bonus_quote,
+         {"1900", "1", "", "", "", ""},
+         "",
+         {1900, 1, 0, 0, 0, 0},
+         true},
         {"month before too many",
          long_quote,
          {"2001", "13", "2001", "6", "6", "12"},
@@ -290,11 +321,7 @@ TEST(expand, months_roll_over_the_year) {
          3,
          {{2000, 11}, {2000, 12}, {2001, 1}, {2001, 2}}},
         {"january", {"2000", "1", "", "", "", ""}, 2, {{2000, 0}, {2000, 1}, {2000, 2}}},
-        // Years at the end of the 32-bit range wrap instead of overflowing.
-        {"last year",
-         {"2147483647", "12", "", "", "", ""},
-         2,
-         {{int_max, 11}, {int_max, 12}, {int_min, 1}}},
+        {"last year", {"2100", "12", "", "", "", ""}, 2, {{2100, 11}, {2100, 12}, {2101, 1}}},
     };
     for (const calendar_case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -376,12 +403,9 @@ TEST(expand, first_payment_in_a_bonus_month) {
 }
 
 TEST(expand, extreme_entries_stay_defined) {
-    // Deferment and the bonus threshold are worked out wide: a first bonus far from the start
-    // must give its true month count, not a wrapped one.
     const figures quote{int_max, 420, int_min, int_max, int_max, 0, 0, 1, 1};
-    const expansion out =
-        expand(record_of(quote), {"-2147483648", "12", "2147483647", "1", "1", "12"});
-    EXPECT_EQ(out.message, "ボーナス据置月数は(51539607530)ヶ月です。指定した月数(0)と異なります");
+    const expansion out = expand(record_of(quote), {"1900", "12", "2100", "1", "1", "12"});
+    EXPECT_EQ(out.message, "ボーナス据置月数は(2390)ヶ月です。指定した月数(0)と異なります");
     ASSERT_EQ(out.rows.size(), 421u);
 }
 

@@ -5,6 +5,7 @@
 #include "gui_support.h"
 #include "print/pdf_words.h"
 #include "print/print_pages.h"
+#include "storage/atomic_file.h"
 #include "text/cp932.h"
 #include "ui/session.h"
 
@@ -132,14 +133,17 @@ TEST(schedule_dialog, messages_leave_the_list_and_keep_what_was_read) {
     type_into(&dialog, QStringLiteral("ボーナス月１"), QStringLiteral("7"));
     type_into(&dialog, QStringLiteral("初回ボーナス返済月"), QStringLiteral("6"));
     press_expand(&dialog);  // June is payment 2; the calculation deferred to payment 3
+    type_into(&dialog, QStringLiteral("返済開始年"), QStringLiteral("99999999"));
+    press_expand(&dialog);
 
-    ASSERT_EQ(messages.messages.size(), 3u);
+    ASSERT_EQ(messages.messages.size(), 4u);
     const QString expected[] = {
         QStringLiteral("返済開始月が未入力です"),
         QStringLiteral("ボーナス回数は(0)回です。指定した回数(1)と異なります"),
         QStringLiteral("ボーナス据置月数は(2)ヶ月です。指定した月数(3)と異なります"),
+        QStringLiteral("年は1900から2100で入力して下さい"),
     };
-    for (std::size_t i = 0; i < 3; ++i) {
+    for (std::size_t i = 0; i < 4; ++i) {
         EXPECT_EQ(messages.messages[i].caption, QStringLiteral("Tavri"));
         EXPECT_EQ(messages.messages[i].text, expected[i]);
     }
@@ -294,10 +298,27 @@ TEST(schedule_dialog, prints_and_saves_what_is_listed) {
         }
     }
 
-    ASSERT_EQ(messages.messages.size(), 3u);
+    // Saved over on a disk that fails at the last step: the message, and the earlier file kept.
+    for (const QString button : {"PDF保存...", "CSV保存..."}) {
+        save_file_answer answer("earlier");
+        QFile earlier(answer.path);
+        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
+        earlier.close();
+        fail_writes_at(write_step::rename);
+        QTest::mouseClick(button_labelled(&dialog, button), Qt::LeftButton);
+        fail_writes_at(std::nullopt);
+        ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+        EXPECT_EQ(earlier.readAll(), "earlier");
+        EXPECT_EQ(QDir(answer.folder.path()).entryList(QDir::Files | QDir::Hidden),
+                  QStringList{"earlier"});
+    }
+
+    ASSERT_EQ(messages.messages.size(), 5u);
     EXPECT_EQ(messages.messages[1].text, "PDFの保存に失敗しました");
     EXPECT_EQ(messages.messages[2].text, "CSVの保存に失敗しました");
     EXPECT_EQ(messages.messages[2].caption, "Tavri");
+    EXPECT_EQ(messages.messages[3].text, "PDFの保存に失敗しました");
+    EXPECT_EQ(messages.messages[4].text, "CSVの保存に失敗しました");
 }
 
 }  // namespace

@@ -64,6 +64,15 @@ TEST(user_folders, are_made_private_on_first_use_and_keep_the_mode_they_had) {
         EXPECT_EQ(testing::mode_of(made), 0700u) << made;
     }
     EXPECT_EQ(testing::mode_of(existing), 0755u);
+
+    ::testing::internal::CaptureStderr();
+    quote_folder();
+    ::chmod(quotes.c_str(), 0750);
+    quote_folder();
+    quote_folder();
+    const std::string warnings = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(warnings, "carloan: the quote folder " + quotes.string() +
+                            " is open to other users; quotes saved there are not private\n");
 }
 
 }  // namespace
