@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 namespace carloan::quote_folder_platform {
 
 std::optional<std::string> cp932_file_name(const std::filesystem::path& file_name) {
@@ -17,7 +19,7 @@ std::optional<std::string> cp932_file_name(const std::filesystem::path& file_nam
 }
 
 // Lower case of the invariant locale: over the characters code page 932 holds, the same key as
-// full case folding gives.
+// full case folding gives, but for the ANGSTROM SIGN, which folds to the letter.
 std::u16string case_folded(std::u16string_view text) {
     if (text.empty()) {
         return {};
@@ -30,8 +32,10 @@ std::u16string case_folded(std::u16string_view text) {
     if (length <= 0) {
         return std::u16string(text);
     }
-    return std::u16string(reinterpret_cast<const char16_t*>(folded.data()),
-                          static_cast<std::size_t>(length));
+    std::u16string key(reinterpret_cast<const char16_t*>(folded.data()),
+                       static_cast<std::size_t>(length));
+    std::replace(key.begin(), key.end(), u'\u212B', u'\u00E5');
+    return key;
 }
 
 }  // namespace carloan::quote_folder_platform

@@ -1,41 +1,14 @@
 #include "text/cp932.h"
 
-#include <unicode/ucnv.h>
-#include <unicode/ustring.h>
+#include "text/cp932_platform.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <cstring>
-#include <limits>
-#include <memory>
 
 namespace carloan {
 namespace {
 
-struct converter_closer {
-    void operator()(UConverter* converter) const { ucnv_close(converter); }
-};
-using converter_ptr = std::unique_ptr<UConverter, converter_closer>;
-
-// Opening a converter is far dearer than a conversion; batch quoting converts millions of fields.
-// Characters without a code page 932 form stop a conversion to it, so that the text is refused
-// rather than stored with '?'; bytes that are no code page 932 character are left out of a
-// conversion from it, where ICU would put U+001A (a control character) or U+FFFD.
-UConverter* windows_31j() {
-    thread_local converter_ptr converter = [] {
-        UErrorCode status = U_ZERO_ERROR;
-        converter_ptr opened(ucnv_open("windows-31j", &status));
-        ucnv_setFromUCallBack(opened.get(), UCNV_FROM_U_CALLBACK_STOP, nullptr, nullptr, nullptr,
-                              &status);
-        ucnv_setToUCallBack(opened.get(), UCNV_TO_U_CALLBACK_SKIP, nullptr, nullptr, nullptr,
-                            &status);
-        if (U_FAILURE(status)) {
-            opened.reset();
-        }
-        return opened;
-    }();
-    return converter.get();
-}
+using namespace cp932_platform;
 
 // Characters that Unicode input methods type where code page 932 has a sibling.
 char16_t to_cp932_sibling(char16_t c) {
@@ -64,54 +37,21 @@ bool is_ascii(std::string_view text) {
                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-bool is_trail_byte(unsigned char byte) {
-    return (byte >= 0x40 && byte <= 0x7E) || (byte >= 0x80 && byte <= 0xFC);
+// Code page 932 keeps every ASCII byte, and 0x80, as the same character, as Windows' own table
+// does. ICU's windows-31j table instead swaps the controls 0x1A, 0x1C and 0x7F and has no 0x80,
+// so these never reach the platform's conversion: only runs of other characters do.
+bool stands_for_itself(char16_t c) {
+    return c <= 0x80;
+}
+bool stands_for_itself(char c) {
+    return static_cast<unsigned char>(c) <= 0x80;
 }
 
-bool fits_int32(std::size_t size) {
-    return size <= static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max() / 4);
-}
-
-// Code page 932 keeps every ASCII byte as the same character, as Windows does. ICU's
-// windows-31j table instead swaps the controls 0x1A, 0x1C and 0x7F, so ASCII never reaches ICU:
-// only runs of other characters do.
-
-// Appends the code page 932 form of a run of non-ASCII UTF-16 units.
-bool append_cp932(std::string& out, std::u16string_view run) {
-    UConverter* converter = windows_31j();
-    if (converter == nullptr || !fits_int32(run.size())) {
-        return false;
-    }
+// Maps the siblings, then leaves the run to the platform.
+bool append_cp932_run(std::string& out, std::u16string_view run) {
     std::u16string mapped(run);
     std::transform(mapped.begin(), mapped.end(), mapped.begin(), to_cp932_sibling);
-    const std::size_t at = out.size();
-    out.resize(at + 2 * run.size() + 1);
-    UErrorCode status = U_ZERO_ERROR;
-    const std::int32_t written =
-        ucnv_fromUChars(converter, out.data() + at, static_cast<std::int32_t>(out.size() - at),
-                        reinterpret_cast<const UChar*>(mapped.data()),
-                        static_cast<std::int32_t>(mapped.size()), &status);
-    if (U_FAILURE(status)) {
-        return false;
-    }
-    out.resize(at + static_cast<std::size_t>(written));
-    return true;
-}
-
-// Appends the UTF-16 form of a run of code page 932 bytes that starts with a non-ASCII byte.
-void append_utf16(std::u16string& out, std::string_view run) {
-    UConverter* converter = windows_31j();
-    if (converter == nullptr || !fits_int32(run.size())) {
-        return;
-    }
-    const std::size_t at = out.size();
-    out.resize(at + run.size() + 1);
-    UErrorCode status = U_ZERO_ERROR;
-    const std::int32_t written =
-        ucnv_toUChars(converter, reinterpret_cast<UChar*>(out.data() + at),
-                      static_cast<std::int32_t>(out.size() - at), run.data(),
-                      static_cast<std::int32_t>(run.size()), &status);
-    out.resize(U_FAILURE(status) ? at : at + static_cast<std::size_t>(written));
+    return append_cp932(out, mapped);
 }
 
 }  // namespace
@@ -121,15 +61,15 @@ std::optional<std::string> utf16_to_cp932(std::u16string_view utf16) {
     out.reserve(utf16.size());
     std::size_t i = 0;
     while (i < utf16.size()) {
-        if (utf16[i] < 0x80) {
+        if (stands_for_itself(utf16[i])) {
             out += static_cast<char>(utf16[i++]);
             continue;
         }
         const std::size_t start = i;
-        while (i < utf16.size() && utf16[i] >= 0x80) {
+        while (i < utf16.size() && !stands_for_itself(utf16[i])) {
             ++i;
         }
-        if (!append_cp932(out, utf16.substr(start, i - start))) {
+        if (!append_cp932_run(out, utf16.substr(start, i - start))) {
             return std::nullopt;
         }
     }
@@ -140,21 +80,11 @@ std::optional<std::string> utf8_to_cp932(std::string_view utf8) {
     if (is_ascii(utf8)) {
         return std::string(utf8);
     }
-    if (!fits_int32(utf8.size())) {
+    const std::optional<std::u16string> utf16 = utf8_to_utf16(utf8);
+    if (!utf16) {
         return std::nullopt;
     }
-    // No UTF-16 form is longer than its UTF-8 form. Ill-formed UTF-8 (overlong forms that would
-    // let "\xC0\xB1" pass as the digit 1, surrogates, values past U+10FFFF) is an error.
-    std::u16string utf16(utf8.size(), u'\0');
-    std::int32_t length = 0;
-    UErrorCode status = U_ZERO_ERROR;
-    u_strFromUTF8(reinterpret_cast<UChar*>(utf16.data()), static_cast<std::int32_t>(utf16.size()),
-                  &length, utf8.data(), static_cast<std::int32_t>(utf8.size()), &status);
-    if (U_FAILURE(status)) {
-        return std::nullopt;
-    }
-    utf16.resize(static_cast<std::size_t>(length));
-    return utf16_to_cp932(utf16);
+    return utf16_to_cp932(*utf16);
 }
 
 std::u16string cp932_to_utf16(std::string_view cp932) {
@@ -162,14 +92,14 @@ std::u16string cp932_to_utf16(std::string_view cp932) {
     out.reserve(cp932.size());
     std::size_t i = 0;
     while (i < cp932.size()) {
-        if (static_cast<unsigned char>(cp932[i]) < 0x80) {
-            out += static_cast<char16_t>(cp932[i++]);
+        if (stands_for_itself(cp932[i])) {
+            out += static_cast<char16_t>(static_cast<unsigned char>(cp932[i++]));
             continue;
         }
         // A lead byte takes its second byte along, even one in the ASCII range (0x5C in "ソ"), but
         // only a byte that can be a second byte: "\x81\x7F" is a stray lead byte and DEL.
         const std::size_t start = i;
-        while (i < cp932.size() && static_cast<unsigned char>(cp932[i]) >= 0x80) {
+        while (i < cp932.size() && !stands_for_itself(cp932[i])) {
             const bool pair = is_lead_byte(static_cast<unsigned char>(cp932[i])) &&
                               i + 1 < cp932.size() &&
                               is_trail_byte(static_cast<unsigned char>(cp932[i + 1]));
@@ -184,16 +114,7 @@ std::string cp932_to_utf8(std::string_view cp932) {
     if (is_ascii(cp932)) {
         return std::string(cp932);
     }
-    const std::u16string utf16 = cp932_to_utf16(cp932);
-    // Every UTF-16 unit takes at most three bytes of UTF-8.
-    std::string out(utf16.size() * 3, '\0');
-    std::int32_t length = 0;
-    UErrorCode status = U_ZERO_ERROR;
-    u_strToUTF8(out.data(), static_cast<std::int32_t>(out.size()), &length,
-                reinterpret_cast<const UChar*>(utf16.data()),
-                static_cast<std::int32_t>(utf16.size()), &status);
-    out.resize(U_FAILURE(status) ? 0 : static_cast<std::size_t>(length));
-    return out;
+    return utf16_to_utf8(cp932_to_utf16(cp932));
 }
 
 std::string_view cp932_prefix(std::string_view text, std::size_t limit) {

@@ -4,11 +4,12 @@
 # that exactly one one-page PDF arrives; then, with no printer at all, that the program says so
 # and still finishes.
 #
-# usage: [CARLOAN_KEEP_PDF=copy.pdf] cups_end_to_end.sh DRIVER
+# usage: [CARLOAN_KEEP_PDF=copy.pdf] cups_end_to_end.sh [EMULATOR...] DRIVER
 # Needs root: the PDF backend runs as root and reads its instance settings only from /etc/cups,
 # where this script puts one file of its own for the length of the run.
 set -euo pipefail
-driver=${1:?usage: cups_end_to_end.sh DRIVER}
+(($#)) || { echo "usage: cups_end_to_end.sh [EMULATOR...] DRIVER"; exit 2; }
+driver=("$@")
 skip=77
 
 if [[ $(id -u) -ne 0 ]]; then
@@ -99,7 +100,7 @@ lpadmin -p "$queue" -o pdftops-renderer-default=pdftocairo
 lpadmin -d "$queue"
 [[ $(lpstat -d) == *"$queue"* ]] || fail "the test printer is not the default"
 
-output=$("$driver")
+output=$("${driver[@]}" | tr -d '\r')
 echo "$output"
 [[ $output != *message* ]] || fail "printing showed a message"
 [[ $(tail -n 1 <<<"$output") == $'status\t印刷が終了しました。' ]] || fail "no final status"
@@ -116,11 +117,15 @@ done
 ((${#pdfs[@]} == 1)) || fail "expected one PDF, found ${#pdfs[@]}: ${pdfs[*]} (AppArmor denials show in dmesg)"
 pages=$(pdfinfo "${pdfs[0]}" | sed -n 's/^Pages: *//p')
 [[ $pages == 1 ]] || fail "expected one page, found $pages"
-text=$(pdftotext -layout "${pdfs[0]}" -)
-for expected in "オートローンお見積書" "山田 様" "中央支店" "1,000,000円" "32,200円×35回"; do
-    [[ $text == *"$expected"* ]] || fail "the printed page lacks $expected"
-done
-grep -q "オートローンお見積書" "$work/log/page_log" || fail "the job is not named オートローンお見積書"
+# Wine's PostScript driver draws the glyphs without their text, and names the job in the ANSI
+# code page: there the page is looked at by eye (CARLOAN_KEEP_PDF).
+if [[ ${CARLOAN_PRINTED_TEXT:-} != unreadable ]]; then
+    text=$(pdftotext -layout "${pdfs[0]}" -)
+    for expected in "オートローンお見積書" "山田 様" "中央支店" "1,000,000円" "32,200円×35回"; do
+        [[ $text == *"$expected"* ]] || fail "the printed page lacks $expected"
+    done
+    grep -q "オートローンお見積書" "$work/log/page_log" || fail "the job is not named オートローンお見積書"
+fi
 echo "printed: $(basename "${pdfs[0]}")"
 if [[ -n ${CARLOAN_KEEP_PDF:-} ]]; then
     cp "${pdfs[0]}" "$CARLOAN_KEEP_PDF"  # to look at the page by eye
@@ -128,7 +133,7 @@ fi
 
 # 2. No printer, so no default: the message, and the command still finishes.
 lpadmin -x "$queue"
-output=$("$driver")
+output=$("${driver[@]}" | tr -d '\r')
 echo "$output"
 expected_output=$'message\t\tプリンタ名の取得に失敗しました\nstatus\t印刷が終了しました。'
 [[ $output == "$expected_output" ]] || fail "unexpected output without a default printer"

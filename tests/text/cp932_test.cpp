@@ -45,7 +45,7 @@ TEST(cp932, ascii_is_itself_and_bytes_that_are_no_character_show_as_nothing) {
         {"a\x80"
          "b\xA0"
          "c\xFD",
-         "abc"},
+         "a\u0080bc"},
         {"\x85\x40x", "x"},  // a well-formed pair that names no character
         {"\x8C\xA9\x81", "見"},
         {"\x81\x20\xB1", " ｱ"},
@@ -56,6 +56,11 @@ TEST(cp932, ascii_is_itself_and_bytes_that_are_no_character_show_as_nothing) {
     }
     EXPECT_EQ(utf8_to_cp932("\x1A\x1C\x7F見"), "\x1A\x1C\x7F\x8C\xA9");
     EXPECT_EQ(utf16_to_cp932(u"\x1A\x1C\x7F見"), "\x1A\x1C\x7F\x8C\xA9");
+    // 0x80 is itself, as in Windows' table; a character whose form converts back to another, or
+    // one a converter would quietly drop, is refused.
+    EXPECT_EQ(utf16_to_cp932(u"a\u0080見"), "a\x80\x8C\xA9");
+    EXPECT_FALSE(utf16_to_cp932(u"a\u200Bb"));
+    EXPECT_FALSE(utf16_to_cp932(u"\uF86F"));
 }
 
 TEST(cp932, prefix_never_keeps_half_a_character) {
