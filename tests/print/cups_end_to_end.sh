@@ -80,12 +80,6 @@ cupsd_pid=$!
 export CUPS_SERVER="$work/cups.sock" HOME="$work/home" CUPS_SERVERROOT="$work/client"
 export QT_QPA_PLATFORM=offscreen
 
-for _ in $(seq 100); do
-    lpstat -r >/dev/null 2>&1 && break
-    sleep 0.1
-done
-lpstat -r >/dev/null || { echo "the private print server did not start"; cat "$work/log/error_log"; exit 1; }
-
 fail() {
     echo "FAIL: $*"
     echo "--- print server log"
@@ -93,8 +87,20 @@ fail() {
     exit 1
 }
 
+# lpstat -r exits 0 whether or not the scheduler answers; only its words tell.
+running() { [[ $(lpstat -r 2>/dev/null) == "scheduler is running" ]]; }
+for _ in $(seq 100); do
+    running && break
+    sleep 0.1
+done
+running || fail "the private print server did not start"
+
 # 1. A PDF printer as the default: one job, one PDF, one page.
-lpadmin -p "$queue" -E -v "cups-pdf:/$queue" -P "$ppd" 2>/dev/null
+# lpadmin warns that printer drivers are deprecated: its words are shown only when it fails.
+if ! lpadmin -p "$queue" -E -v "cups-pdf:/$queue" -P "$ppd" 2>"$work/lpadmin.err"; then
+    cat "$work/lpadmin.err"
+    fail "the test printer could not be added"
+fi
 # The default PostScript step turns the fonts into pictures; this one keeps the text readable.
 lpadmin -p "$queue" -o pdftops-renderer-default=pdftocairo
 lpadmin -d "$queue"
