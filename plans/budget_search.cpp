@@ -99,6 +99,10 @@ class balance_search {
 
     std::optional<calc_result> run() const {
         const std::optional<std::pair<balance, balance>> dropped = dropped_bonus_range();
+        // Bonuses the term cannot hold make no plan, but where the calculation drops them.
+        if (!bonuses_fit(inputs_)) {
+            return dropped ? largest_within(dropped->first, dropped->second) : std::nullopt;
+        }
         if (!dropped) {
             return largest_within(1, max_balance);
         }

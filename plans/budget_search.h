@@ -22,7 +22,7 @@ inline constexpr std::string_view no_plan_within_budget = "予算内に収まる
 std::variant<std::int32_t, std::string> read_budget(std::string_view text);
 
 // The largest net balance, from 1 yen up, whose regular payment at the inputs' payment count is
-// within the budget.
+// within the budget and whose bonuses fall within the term as bonuses_fit tells.
 std::optional<calc_result> largest_balance(const calc_inputs& inputs, const current_flags& flags,
                                            std::int32_t budget);
 

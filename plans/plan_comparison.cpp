@@ -127,15 +127,27 @@ calc_inputs with_net_balance(calc_inputs inputs, std::int32_t balance) {
     return inputs;
 }
 
-bool bonuses_fit(const calc_inputs& inputs, const calc_result& quote) {
+namespace {
+
+bool bonuses_fit_term(const calc_inputs& inputs, std::int64_t bonuses, std::int64_t payments) {
     constexpr std::int64_t months_between_bonuses = 6;
     // The deferment as typed; empty is 1, as the calculation reads it.
     const std::int64_t deferment =
         inputs.deferment_text.empty() ? 1 : leading_integer(inputs.deferment_text);
     const std::int64_t first_bonus = std::max<std::int64_t>(deferment, 1);
-    const std::int64_t bonuses = quote.bonus_count;
-    return bonuses <= 0 ||
-           first_bonus + months_between_bonuses * (bonuses - 1) <= quote.payment_count;
+    return bonuses <= 0 || first_bonus + months_between_bonuses * (bonuses - 1) <= payments;
+}
+
+}  // namespace
+
+bool bonuses_fit(const calc_inputs& inputs, const calc_result& quote) {
+    return bonuses_fit_term(inputs, quote.bonus_count, quote.payment_count);
+}
+
+bool bonuses_fit(const calc_inputs& inputs) {
+    const std::int64_t bonuses =
+        inputs.bonus_count_text.empty() ? 0 : leading_integer(inputs.bonus_count_text);
+    return bonuses_fit_term(inputs, bonuses, leading_integer(inputs.payment_count_text));
 }
 
 std::vector<plan_column> compare_plans(const calc_inputs& inputs, const current_flags& flags,

@@ -38,6 +38,8 @@ inline constexpr std::string_view bonuses_beyond_term = "ボーナス回数が�
 // Whether the quote's bonus payments, the first with the deferment's payment (never before the
 // first payment) and then one every six months, all fall within its term.
 bool bonuses_fit(const calc_inputs& inputs, const calc_result& quote);
+// The same for the bonuses and payment count as typed, before the calculation drops any bonus.
+bool bonuses_fit(const calc_inputs& inputs);
 
 // A column whose term cannot hold its bonuses is refused with bonuses_beyond_term.
 std::vector<plan_column> compare_plans(const calc_inputs& inputs, const current_flags& flags,

@@ -237,7 +237,14 @@ void plan_comparison_dialog::solve_balance() {
     last_search_ = &plan_comparison_dialog::solve_balance;
     if (const std::optional<std::int32_t> limit = budget()) {
         const std::optional<calc_result> found = largest_balance(inputs_, session_.flags, *limit);
-        found ? show_answer(found, true) : show_no_answer();
+        if (found) {
+            show_answer(found, true);
+        } else if (!bonuses_fit(inputs_)) {
+            show_answer(std::nullopt, false);
+            show_message(this, caption_tavri, utf8(bonuses_beyond_term));
+        } else {
+            show_no_answer();
+        }
     }
 }
 

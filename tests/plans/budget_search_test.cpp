@@ -43,10 +43,11 @@ TEST(read_budget, reads_an_amount_and_refuses_what_cannot_be_one) {
     }
 }
 
-bool within(const calc_outcome& outcome, std::int32_t budget) {
+bool within(const calc_inputs& inputs, const calc_outcome& outcome, std::int32_t budget) {
     const auto& quote = outcome.result;
-    return quote && quote->loan_fee >= 0 && quote->loan_amount >= quote->net_balance &&
-           quote->first_payment >= 0 && quote->later_count >= 0 && quote->later_payment >= 0 &&
+    return quote && bonuses_fit(inputs, *quote) && quote->loan_fee >= 0 &&
+           quote->loan_amount >= quote->net_balance && quote->first_payment >= 0 &&
+           quote->later_count >= 0 && quote->later_payment >= 0 &&
            (quote->later_payment > 0 || quote->payment_count <= 1) &&
            quote->later_payment <= budget;
 }
@@ -87,7 +88,7 @@ int check_against_a_scan(std::int32_t bonus_method, unsigned seed) {
              --p) {
             const calc_outcome outcome =
                 calculate(with_net_balance(inputs, static_cast<std::int32_t>(p)), flags);
-            if (within(outcome, budget)) {
+            if (within(inputs, outcome, budget)) {
                 expected = static_cast<std::int32_t>(p);
                 dropped_answers += bonuses > 0 && outcome.result->bonus_count == 0;
                 break;
@@ -125,10 +126,12 @@ TEST(largest_balance, answers_at_the_ends_of_the_range) {
     const calc_inputs inputs{"9.9", "36", "1"};
     const auto largest = largest_balance(inputs, {}, std::numeric_limits<std::int32_t>::max());
     ASSERT_TRUE(largest);
-    EXPECT_FALSE(within(calculate(with_net_balance(inputs, largest->net_balance + 1), {}),
+    EXPECT_FALSE(within(inputs, calculate(with_net_balance(inputs, largest->net_balance + 1), {}),
                         std::numeric_limits<std::int32_t>::max()));
     EXPECT_FALSE(largest_balance(inputs, {}, 1));
     EXPECT_FALSE(largest_balance({"", "36", "1"}, {}, 30000)) << "a missing rate is never a plan";
+    // Ten bonuses from the sixth payment need 60 payments: 36 hold no plan at any balance.
+    EXPECT_FALSE(largest_balance({"9.9", "36", "1", "", "50,000", "10", "6"}, {}, 2000000));
 }
 
 TEST(fewest_payments, takes_the_first_count_within_the_budget_that_holds_the_bonuses) {

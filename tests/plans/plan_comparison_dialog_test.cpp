@@ -451,6 +451,16 @@ TEST_F(plan_keyboard_test, a_refused_budget_clears_the_answer) {
     }
 }
 
+// Ten bonuses from the sixth payment need 60 payments: at the form's 36 no balance is a plan.
+TEST_F(plan_keyboard_test, no_balance_answers_where_the_term_cannot_hold_the_bonuses) {
+    open({"9.9", "36", "1,000,000", "", "50,000", "10", "6"});
+    dialog->findChild<QLineEdit*>("budget_field")->setText("2000000");
+    dialog->findChild<QAbstractButton*>("balance_button")->click();
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, QStringLiteral("ボーナス回数が返済回数に収まりません"));
+    EXPECT_FALSE(dialog->findChild<QWidget*>("use_answer_button")->isEnabled());
+}
+
 // What a screen reader reads: columns by their count, a refused cell with its reason, and names
 // without stray blanks anywhere in the dialogs.
 TEST_F(plan_keyboard_test, screen_readers_hear_counts_reasons_and_trimmed_names) {
