@@ -109,8 +109,8 @@ int print_solution(const calc_inputs& inputs, const current_flags& flags, std::s
                                                  ? largest_balance(inputs, flags, limit)
                                                  : fewest_payments(inputs, flags, limit);
     if (!found) {
-        const bool held = solve != "balance" || bonuses_fit(inputs);
-        return refuse(held ? no_plan_within_budget : bonuses_beyond_term, json, out, err);
+        return refuse(solve == "balance" ? no_balance_reason(inputs) : no_plan_within_budget, json,
+                      out, err);
     }
 
     std::string text;

@@ -251,6 +251,10 @@ std::optional<calc_result> largest_balance(const calc_inputs& inputs, const curr
     return balance_search(inputs, flags, budget).run();
 }
 
+std::string_view no_balance_reason(const calc_inputs& inputs) {
+    return bonuses_fit(inputs) ? no_plan_within_budget : bonuses_beyond_term;
+}
+
 // At most 420 quotes: fast enough to try every count in turn, which needs no argument about how
 // the payment moves with the count (it does not always fall: bonuses and dropped bonuses see to
 // that).

@@ -25,6 +25,8 @@ std::variant<std::int32_t, std::string> read_budget(std::string_view text);
 // within the budget and whose bonuses fall within the term as bonuses_fit tells.
 std::optional<calc_result> largest_balance(const calc_inputs& inputs, const current_flags& flags,
                                            std::int32_t budget);
+// Why largest_balance found nothing: the bonuses overrun the term, else no_plan_within_budget.
+std::string_view no_balance_reason(const calc_inputs& inputs);
 
 // The fewest payments, 1 to 420, whose regular payment at the inputs' net balance is within the
 // budget and whose bonus payments, the first with the deferment's payment and then one every six

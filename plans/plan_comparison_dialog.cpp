@@ -237,14 +237,7 @@ void plan_comparison_dialog::solve_balance() {
     last_search_ = &plan_comparison_dialog::solve_balance;
     if (const std::optional<std::int32_t> limit = budget()) {
         const std::optional<calc_result> found = largest_balance(inputs_, session_.flags, *limit);
-        if (found) {
-            show_answer(found, true);
-        } else if (!bonuses_fit(inputs_)) {
-            show_answer(std::nullopt, false);
-            show_message(this, caption_tavri, utf8(bonuses_beyond_term));
-        } else {
-            show_no_answer();
-        }
+        found ? show_answer(found, true) : show_no_answer(no_balance_reason(inputs_));
     }
 }
 
@@ -252,13 +245,13 @@ void plan_comparison_dialog::solve_payments() {
     last_search_ = &plan_comparison_dialog::solve_payments;
     if (const std::optional<std::int32_t> limit = budget()) {
         const std::optional<calc_result> found = fewest_payments(inputs_, session_.flags, *limit);
-        found ? show_answer(found, false) : show_no_answer();
+        found ? show_answer(found, false) : show_no_answer(no_plan_within_budget);
     }
 }
 
-void plan_comparison_dialog::show_no_answer() {
+void plan_comparison_dialog::show_no_answer(std::string_view reason) {
     show_answer(std::nullopt, false);
-    show_message(this, caption_tavri, utf8(no_plan_within_budget));
+    show_message(this, caption_tavri, utf8(reason));
 }
 
 // The answer with its whole quote: the net balance first, then the rows of the comparison.

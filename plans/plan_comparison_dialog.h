@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QWidget;
@@ -60,7 +61,7 @@ class plan_comparison_dialog : public QDialog {
 
     std::optional<std::int32_t> budget();
     void show_answer(const std::optional<calc_result>& answer, bool balance_solved);
-    void show_no_answer();
+    void show_no_answer(std::string_view reason);
     void show_columns();
     std::string customer_name() const;
     std::vector<page_string> page() const;
