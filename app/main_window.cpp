@@ -16,6 +16,7 @@
 #include "text/cp932.h"
 #include "text/qt_text.h"
 #include "ui/ascii_digits.h"
+#include "ui/file_dialog.h"
 #include "ui/message_box.h"
 #include "ui/session.h"
 #include "ui/window_icon.h"
@@ -379,7 +380,10 @@ bool main_window::may_leave() {
 bool main_window::save_quote_from_fields() {
     session_.record = record_to_save();
     if (!steps_.save(session_.quote_path, session_.record)) {
-        show_message(this, caption_tavri, QStringLiteral("ファイルの保存に失敗しました"));
+        show_message(
+            this, caption_tavri,
+            save_failure_message(QStringLiteral("ファイルの保存に失敗しました"),
+                                 QString::fromStdU16String(session_.quote_path.u16string())));
         return false;
     }
     show_quote_name();

@@ -75,11 +75,14 @@ bool save_file(QWidget* parent, const file_kind& kind, const QString& name, cons
     if (write(path)) {
         return true;
     }
-    show_message(parent, caption_tavri,
-                 kind.failure + QStringLiteral("\n保存先：") +
-                     QDir::toNativeSeparators(QFileInfo(path).absolutePath()) +
-                     QStringLiteral("\n理由：") + write_failure_reason(path));
+    show_message(parent, caption_tavri, save_failure_message(kind.failure, path));
     return false;
+}
+
+QString save_failure_message(const QString& failure, const QString& path) {
+    return failure + QStringLiteral("\n保存先：") +
+           QDir::toNativeSeparators(QFileInfo(path).absolutePath()) + QStringLiteral("\n理由：") +
+           write_failure_reason(path);
 }
 
 QString proposal_folder() {

@@ -48,6 +48,9 @@ QString proposed_file_path(const QString& name, const QString& fallback, const f
 // us, a folder or device holds the name, or the disk refused the bytes.
 QString write_failure_reason(const QString& path);
 
+// `failure` ("PDFの保存に失敗しました"), then the folder of `path` and the reason, a line each.
+QString save_failure_message(const QString& failure, const QString& path);
+
 using save_file_hook =
     std::function<QString(QWidget* parent, const QString& caption, const QString& proposed_path)>;
 

@@ -459,7 +459,8 @@ TEST_F(main_window_test, save_that_fails_or_is_cancelled_keeps_the_title) {
     click("save_button");
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].caption, QStringLiteral("Tavri"));
-    EXPECT_EQ(messages.messages[0].text, QStringLiteral("ファイルの保存に失敗しました"));
+    EXPECT_TRUE(messages.messages[0].text.startsWith("ファイルの保存に失敗しました\n保存先："));
+    EXPECT_TRUE(messages.messages[0].text.endsWith("quotes\n理由：フォルダがありません"));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("新規"));
 
     calls.clear();

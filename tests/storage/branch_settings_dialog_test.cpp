@@ -274,7 +274,9 @@ TEST_F(branch_settings_dialog_test, failed_store_says_so_and_keeps_the_new_texts
     });
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].caption, "Tavri");
-    EXPECT_EQ(messages.messages[0].text, "初期登録の保存に失敗しました");
+    EXPECT_TRUE(messages.messages[0].text.startsWith("初期登録の保存に失敗しました\n保存先："));
+    EXPECT_TRUE(
+        messages.messages[0].text.endsWith("\n理由：同じ名前のフォルダか特殊なファイルがあります"));
     EXPECT_EQ(read_slot(session.settings.branch_name), "Shibuya");
     EXPECT_TRUE(fs::is_directory(file / "inside"));
 }
