@@ -4,6 +4,7 @@
 #include "calc/calculate.h"
 #include "calc/result_figures.h"
 #include "plans/plan_comparison_dialog.h"
+#include "print/page_strings.h"
 #include "print/print_confirmation_dialog.h"
 #include "print/print_estimate.h"
 #include "schedule/schedule_dialog.h"
@@ -15,6 +16,7 @@
 #include "text/cp932.h"
 #include "text/qt_text.h"
 #include "ui/ascii_digits.h"
+#include "ui/file_dialog.h"
 #include "ui/message_box.h"
 #include "ui/session.h"
 #include "ui/window_icon.h"
@@ -22,7 +24,9 @@
 #include "ui_main_window.h"
 
 #include <QFocusEvent>
+#include <QPushButton>
 
+#include <cstring>
 #include <span>
 #include <utility>
 
@@ -34,6 +38,10 @@ const QString addition_amount_label = QStringLiteral("ボーナス加算額");
 const QString first_cycle_label = QStringLiteral("第一サイクル計上");
 const QString printing_status = QStringLiteral("印刷中です・・・");
 const QString printed_status = QStringLiteral("印刷が終了しました。");
+const QString print_failed_status = QStringLiteral("印刷に失敗しました。");
+const QString figures_description = QStringLiteral("計算結果");
+const QString stale_figures_description =
+    QStringLiteral("計算結果（入力が変わったため古い値です。計算し直してください）");
 
 struct field_control {
     int number;
@@ -140,11 +148,17 @@ main_window::main_window(session_state& session, main_window_steps steps, QWidge
             accept_full_width_digits(line);
             // Typing is a notification of the form like any other: it clears the status.
             connect(line, &QLineEdit::textEdited, this, &main_window::clear_status);
+            connect(line, &QLineEdit::textEdited, this, &main_window::input_changed);
         } else {
             // Tells an output from the input of the same name (ボーナス月返済 under the total
             // method) when a screen reader announces it.
-            line->setAccessibleDescription(QStringLiteral("計算結果"));
+            line->setAccessibleDescription(figures_description);
         }
+    }
+    // Enter on a switch calculates, as anywhere else in the form, instead of switching again.
+    for (QPushButton* toggle : {ui_->cycle_toggle, ui_->method_toggle}) {
+        toggle->setAutoDefault(false);
+        toggle->setAccessibleDescription(QStringLiteral("切替え"));
     }
 
     on_click(ui_->calculate_button, &main_window::calculate_command);
@@ -162,6 +176,7 @@ main_window::main_window(session_state& session, main_window_steps steps, QWidge
     clear_status();
     ui_->rate_field->setFocus();
     setWindowTitle(new_quote_title);
+    take_as_saved();
 }
 
 main_window::~main_window() = default;
@@ -227,14 +242,13 @@ void main_window::print_command() {
     }
     show_status(printing_status);
     ui_->status_label->repaint();  // the print keeps the event loop busy
-    steps_.print(this, session_);
-    show_status(printed_status);
+    show_status(steps_.print(this, session_) ? printed_status : print_failed_status);
 }
 
 void main_window::save_command() {
     steps_.save_name_dialog(this, session_);
-    if (quote_chosen()) {
-        save_quote_from_fields();
+    if (quote_chosen() && save_quote_from_fields()) {
+        take_as_saved();
     }
 }
 
@@ -242,6 +256,7 @@ void main_window::open_command() {
     steps_.open_dialog(this, session_);
     if (quote_chosen() && open_quote_into_fields()) {
         calculate_quote();
+        take_as_saved();
     }
 }
 
@@ -250,7 +265,14 @@ void main_window::branch_settings_command() {
 }
 
 void main_window::quit_command() {
-    done(1);
+    if (may_leave()) {
+        done(1);
+    }
+}
+
+void main_window::reject() {
+    clear_status();
+    quit_command();
 }
 
 // The label shown, not the flag, decides: a quote file may hold a method other than 0 or 1, and
@@ -258,11 +280,13 @@ void main_window::quit_command() {
 void main_window::toggle_method() {
     session_.flags.bonus_method = ui_->bonus_amount_label->text() == addition_amount_label ? 1 : 0;
     show_flags();
+    input_changed();
 }
 
 void main_window::toggle_cycle() {
     session_.flags.cycle_mode = ui_->cycle_label->text() == first_cycle_label ? 2 : 1;
     show_flags();
+    input_changed();
 }
 
 // --- Steps -----------------------------------------------------------------------------------
@@ -309,6 +333,7 @@ bool main_window::calculate_quote() {
         }
     }
     store_result(session_.record, result, session_.flags);
+    show_figures_stale(false);
     return true;
 }
 
@@ -316,19 +341,53 @@ bool main_window::quote_chosen() const {
     return session_.quote_name != no_quote_name;
 }
 
-void main_window::save_quote_from_fields() {
-    quote_record& record = session_.record;
+quote_record main_window::record_to_save() const {
+    quote_record record = session_.record;
     for (const field_slot& entry : quote_fields) {
         const std::span<char> target = entry.slot(record);
         write_slot(target, field_cp932(field(entry.control)->text(), saved_text_limit(target)));
     }
     record.bonus_method = session_.flags.bonus_method;
     record.cycle_mode = session_.flags.cycle_mode;
-    if (!steps_.save(session_.quote_path, record)) {
-        show_message(this, caption_tavri, QStringLiteral("ファイルの保存に失敗しました"));
-        return;
+    return record;
+}
+
+// Compared as a save would write it, so that typing a text and taking it back again loses
+// nothing, and the customer name and remarks a print confirmed count as much as the fields.
+bool main_window::has_unsaved_quote() const {
+    const quote_record now = record_to_save();
+    return std::memcmp(&now, &saved_record_, sizeof now) != 0;
+}
+
+void main_window::take_as_saved() {
+    saved_record_ = record_to_save();
+}
+
+bool main_window::may_leave() {
+    if (!has_unsaved_quote()) {
+        return true;
+    }
+    const message_answer answer = ask_question(
+        this, caption_tavri, QStringLiteral("見積が保存されていません。保存しますか？"),
+        {message_answer::save, message_answer::quit, message_answer::cancel}, message_answer::save);
+    if (answer == message_answer::save) {
+        save_command();
+        return !has_unsaved_quote();
+    }
+    return answer == message_answer::quit;
+}
+
+bool main_window::save_quote_from_fields() {
+    session_.record = record_to_save();
+    if (!steps_.save(session_.quote_path, session_.record)) {
+        show_message(
+            this, caption_tavri,
+            save_failure_message(QStringLiteral("ファイルの保存に失敗しました"),
+                                 QString::fromStdU16String(session_.quote_path.u16string())));
+        return false;
     }
     show_quote_name();
+    return true;
 }
 
 // A file that cannot be read changes nothing: the window keeps the quote the clerk was working on.
@@ -347,6 +406,8 @@ bool main_window::open_quote_into_fields() {
     session_.flags.cycle_mode = session_.record.cycle_mode;
     show_flags();
     show_quote_name();
+    // Until the calculation that follows, the figures shown are the earlier quote's.
+    input_changed();
     return true;
 }
 
@@ -362,12 +423,46 @@ void main_window::show_flags() {
     ui_->bonus_payment_field->setAccessibleName(payment_name);
     ui_->method_toggle->setText(total_method ? QStringLiteral("ボーナス月総額方式")
                                              : QStringLiteral("ボーナス月加算方式"));
+    ui_->method_toggle->setAccessibleName(ui_->method_toggle->text());
     ui_->cycle_label->setText(session_.flags.cycle_mode == 2 ? QStringLiteral("第二サイクル計上")
                                                              : first_cycle_label);
+    // The switch's own text says only what it does; a screen reader names the mode it sets.
+    ui_->cycle_toggle->setAccessibleName(ui_->cycle_label->text());
 }
 
+// The title names only a quote file that exists; the print confirmation proposes its customer.
 void main_window::show_quote_name() {
     setWindowTitle(from_cp932(session_.quote_name));
+    session_.customer_name = customer_name_from_title(session_.quote_name);
+}
+
+// Figures that no longer belong to the inputs must not be read out as theirs.
+void main_window::input_changed() {
+    if (!ui_->loan_fee_field->text().isEmpty()) {
+        show_figures_stale(true);
+    }
+}
+
+// Struck through and greyed, and described so to a screen reader, until the next calculation.
+void main_window::show_figures_stale(bool stale) {
+    if (stale == figures_stale_) {
+        return;
+    }
+    figures_stale_ = stale;
+    for (const field_control& control : field_controls) {
+        QLineEdit* line = ui_.get()->*control.widget;
+        if (!line->isReadOnly()) {
+            continue;
+        }
+        QFont font = line->font();
+        font.setStrikeOut(stale);
+        line->setFont(font);
+        QPalette colours = line->palette();
+        colours.setColor(QPalette::Text, stale ? palette().color(QPalette::PlaceholderText)
+                                               : palette().color(QPalette::Text));
+        line->setPalette(colours);
+        line->setAccessibleDescription(stale ? stale_figures_description : figures_description);
+    }
 }
 
 void main_window::clear_status() {

@@ -65,7 +65,8 @@ struct main_window_steps {
     std::function<std::optional<plan_choice>(QWidget*, const session_state&, const calc_inputs&)>
         plans_dialog;
     std::function<bool(QWidget*, session_state&)> print_confirmation_dialog;
-    std::function<void(QWidget*, const session_state&)> print;
+    // True once the page went to the printer.
+    std::function<bool(QWidget*, const session_state&)> print;
     std::function<void(QWidget*, session_state&)> save_name_dialog;
     std::function<void(QWidget*, session_state&)> open_dialog;
     std::function<void(QWidget*, session_state&)> branch_settings_dialog;
@@ -86,6 +87,9 @@ class main_window : public QDialog {
 
     // The input or output field with this control number, or null.
     QLineEdit* field(int control) const;
+
+    // Escape and the close box leave as 終了 does.
+    void reject() override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -108,8 +112,16 @@ class main_window : public QDialog {
     bool calculate_quote();
     calc_inputs current_inputs() const;
     bool quote_chosen() const;
-    void save_quote_from_fields();
+    // The quote record as a save would write it now.
+    quote_record record_to_save() const;
+    bool has_unsaved_quote() const;
+    void take_as_saved();
+    // True when nothing typed is lost by leaving, after asking when something would be.
+    bool may_leave();
+    bool save_quote_from_fields();
     bool open_quote_into_fields();
+    void input_changed();
+    void show_figures_stale(bool stale);
     void show_flags();
     void show_quote_name();
     void clear_status();
@@ -121,6 +133,10 @@ class main_window : public QDialog {
     std::unique_ptr<Ui::main_window> ui_;
     session_state& session_;
     main_window_steps steps_;
+    // What the last save or open left, to tell whether leaving loses anything.
+    quote_record saved_record_{};
+    // The outputs belong to inputs since changed.
+    bool figures_stale_ = false;
 };
 
 }  // namespace carloan

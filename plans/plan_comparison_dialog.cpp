@@ -14,6 +14,7 @@
 #include "ui/session.h"
 #include "ui_plan_comparison_dialog.h"
 
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -28,9 +29,6 @@
 
 namespace carloan {
 namespace {
-
-// A new quote's title names no customer; the printout then leaves the name out.
-constexpr std::string_view new_quote_title = "新規";
 
 QString utf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -101,8 +99,7 @@ plan_comparison_dialog::plan_comparison_dialog(const session_state& session, cal
     : QDialog(main_window),
       ui_(std::make_unique<Ui::plan_comparison_dialog>()),
       session_(session),
-      inputs_(std::move(inputs)),
-      main_window_(main_window) {
+      inputs_(std::move(inputs)) {
     ui_->setupUi(this);
     for (QLineEdit* field : {ui_->counts_field, ui_->budget_field}) {
         field->setValidator(new cp932_validator(field));
@@ -142,6 +139,15 @@ plan_comparison_dialog::plan_comparison_dialog(const session_state& session, cal
 plan_comparison_dialog::~plan_comparison_dialog() = default;
 
 bool plan_comparison_dialog::eventFilter(QObject* watched, QEvent* event) {
+    // The budget is an amount like 差引残高, and shown as one once left: "3万" becomes 30,000.
+    if (event->type() == QEvent::FocusOut && watched == ui_->budget_field &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+        const std::optional<std::string> text =
+            ten_thousands_read(field_cp932(ui_->budget_field->text(), input_read_limit));
+        if (text && !text->empty()) {
+            ui_->budget_field->setText(from_cp932(amount_text(*text, amount_width)));
+        }
+    }
     // A table would keep Ctrl+Tab to itself; it leaves the table as Tab does.
     if (event->type() == QEvent::KeyPress &&
         (watched == ui_->plan_table || watched == ui_->answer_table)) {
@@ -263,7 +269,7 @@ void plan_comparison_dialog::show_answer(const std::optional<calc_result>& answe
     std::vector<plan_row> rows;
     if (answer_) {
         const plan_column column{answer_->payment_count, {answer_, {}}};
-        rows.push_back({*utf8_to_cp932("差引残高"),
+        rows.push_back({*utf8_to_cp932(balance_solved ? "借入可能額" : "差引残高"),
                         {blank_removal(amount_text(answer_->net_balance, amount_width))}});
         for (plan_row& row : plan_rows({&column, 1}, session_.flags)) {
             rows.push_back(std::move(row));
@@ -272,6 +278,8 @@ void plan_comparison_dialog::show_answer(const std::optional<calc_result>& answe
     fill_table(ui_->answer_table, rows,
                answer_ ? QStringList{column_name(answer_->payment_count)} : QStringList{},
                std::vector<QString>(answer_ ? 1 : 0));
+    // An empty table would still take a Tab stop that nothing shows.
+    ui_->answer_table->setVisible(answer_.has_value());
     adjustSize();
 }
 
@@ -294,15 +302,9 @@ void plan_comparison_dialog::use_answer() {
     accept();
 }
 
-std::string plan_comparison_dialog::customer_name() const {
-    const QString title = main_window_ != nullptr ? main_window_->windowTitle() : QString();
-    std::string name = customer_name_from_title(field_cp932(title, customer_name_limit));
-    return name == *utf8_to_cp932(new_quote_title) ? std::string() : name;
-}
-
 std::vector<page_string> plan_comparison_dialog::page() const {
     return plan_comparison_page(columns_, session_.flags.bonus_method, session_.record,
-                                session_.settings, customer_name(), print_time());
+                                session_.settings, session_.customer_name, print_time());
 }
 
 // The comparison as shown, through the estimate's printer, preview and PDF paths.
@@ -316,12 +318,10 @@ void plan_comparison_dialog::preview() {
 
 void plan_comparison_dialog::save_pdf() {
     const QString title = utf8(plan_page_title);
-    const QString path = ask_save_file_name(
-        this, QStringLiteral("PDF保存"),
-        proposed_file_path(from_cp932(customer_name()), title, pdf_file), pdf_file);
-    if (!path.isEmpty() && !write_pdf(path, title, 1, drawing_of({page()}))) {
-        show_message(this, caption_tavri, QStringLiteral("PDFの保存に失敗しました"));
-    }
+    save_file(this, pdf_file, from_cp932(session_.customer_name), title,
+              [this, &title](const QString& path) {
+                  return write_pdf(path, title, 1, drawing_of({page()}));
+              });
 }
 
 std::optional<plan_choice> run_plan_comparison_dialog(QWidget* main_window,

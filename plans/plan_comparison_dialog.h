@@ -37,8 +37,8 @@ struct plan_choice {
 
 class plan_comparison_dialog : public QDialog {
   public:
-    // `inputs` are the form's texts as the calculation just read them; the main window's title
-    // names the customer on the printout.
+    // `inputs` are the form's texts as the calculation just read them; the session names the
+    // customer on the printout.
     plan_comparison_dialog(const session_state& session, calc_inputs inputs,
                            QWidget* main_window = nullptr);
     ~plan_comparison_dialog() override;
@@ -63,7 +63,6 @@ class plan_comparison_dialog : public QDialog {
     void show_answer(const std::optional<calc_result>& answer, bool balance_solved);
     void show_no_answer(std::string_view reason);
     void show_columns();
-    std::string customer_name() const;
     std::vector<page_string> page() const;
     std::optional<std::size_t> chosen_column() const;
     void show_usable_count();
@@ -71,7 +70,6 @@ class plan_comparison_dialog : public QDialog {
     std::unique_ptr<Ui::plan_comparison_dialog> ui_;
     const session_state& session_;
     calc_inputs inputs_;
-    QWidget* main_window_;
     std::vector<plan_column> columns_;
     std::optional<calc_result> answer_;
     bool balance_solved_ = false;

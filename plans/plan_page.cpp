@@ -41,7 +41,7 @@ std::vector<page_row> page_rows(std::int32_t bonus_method) {
         {page_text("融資手数料"), [](const calc_result& r) { return trimmed(r.loan_fee_text); }},
         {page_text("お支払い合計額"),
          [](const calc_result& r) { return trimmed(r.loan_amount_text); }},
-        {page_text("第1回目"), [](const calc_result& r) { return trimmed(r.first_payment_text); }},
+        {page_text("第１回目"), [](const calc_result& r) { return trimmed(r.first_payment_text); }},
         {page_text("第２回目以降"),
          [](const calc_result& r) {
              return times_count(r.later_payment_text, r.later_count_text);

@@ -21,7 +21,6 @@ namespace carloan {
 print_confirmation_dialog::print_confirmation_dialog(QWidget* main_window, session_state& session)
     : QDialog(main_window),
       ui_(std::make_unique<Ui::print_confirmation_dialog>()),
-      main_window_(main_window),
       session_(session) {
     ui_->setupUi(this);
     move_to_screen_corner(this);
@@ -44,11 +43,8 @@ print_confirmation_dialog::print_confirmation_dialog(QWidget* main_window, sessi
     ui_->remark_4->setText(from_cp932(read_slot(record.remark_4)));
     ui_->show_rate->setChecked(record.show_rate == 1);
 
-    // The default name always comes from the title, never from a name stored earlier.
-    const QString title = main_window_ != nullptr ? main_window_->windowTitle() : QString();
-    const std::string name = customer_name_from_title(field_cp932(title, customer_name_limit));
-    write_slot(record.customer_name, name);
-    ui_->customer_name->setText(from_cp932(name));
+    // The quote's own name, or the name confirmed last; never a name a quote file carried.
+    ui_->customer_name->setText(from_cp932(session_.customer_name));
     ui_->customer_name->setFocus();
 
     connect(ui_->ok_button, &QPushButton::clicked, this, &print_confirmation_dialog::confirm);
@@ -61,49 +57,47 @@ print_confirmation_dialog::print_confirmation_dialog(QWidget* main_window, sessi
 
 print_confirmation_dialog::~print_confirmation_dialog() = default;
 
-bool print_confirmation_dialog::store_confirmed() {
-    quote_record& record = session_.record;
-    // Stored even when refused, so a refused OK leaves the name empty.
+std::optional<quote_record> print_confirmation_dialog::confirmed_record() {
     const std::string name = field_cp932(ui_->customer_name->text(), customer_name_limit);
-    write_slot(record.customer_name, name);
     if (name.empty()) {
         show_message(this, caption_tavri, QStringLiteral("お客様名が未入力です"));
         ui_->customer_name->setFocus();
-        return false;
+        return std::nullopt;
     }
-    if (main_window_ != nullptr) {
-        main_window_->setWindowTitle(from_cp932(name) + QStringLiteral(".car"));
-    }
+    quote_record record = session_.record;
+    write_slot(record.customer_name, name);
     write_slot(record.remark_1, field_cp932(ui_->remark_1->text(), remark_limit));
     write_slot(record.remark_2, field_cp932(ui_->remark_2->text(), remark_limit));
     write_slot(record.remark_3, field_cp932(ui_->remark_3->text(), remark_limit));
     write_slot(record.remark_4, field_cp932(ui_->remark_4->text(), remark_limit));
     record.show_rate = ui_->show_rate->isChecked() ? 1 : 0;
-    return true;
+    return record;
 }
 
 void print_confirmation_dialog::confirm() {
-    if (store_confirmed()) {
+    if (const std::optional<quote_record> record = confirmed_record()) {
+        session_.record = *record;
+        session_.customer_name = read_slot(record->customer_name);
         accept();
     }
 }
 
 void print_confirmation_dialog::preview() {
-    if (store_confirmed()) {
-        preview_estimate(this, session_);
+    if (const std::optional<quote_record> record = confirmed_record()) {
+        session_state shown = session_;
+        shown.record = *record;
+        preview_estimate(this, shown);
     }
 }
 
 void print_confirmation_dialog::save_pdf() {
-    if (!store_confirmed()) {
-        return;
-    }
-    const QString name = from_cp932(read_slot(session_.record.customer_name));
-    const QString path =
-        ask_save_file_name(this, QStringLiteral("PDF保存"),
-                           proposed_file_path(name, estimate_document_name, pdf_file), pdf_file);
-    if (!path.isEmpty() && !write_estimate_pdf(path, session_, print_time())) {
-        show_message(this, caption_tavri, QStringLiteral("PDFの保存に失敗しました"));
+    if (const std::optional<quote_record> record = confirmed_record()) {
+        session_state shown = session_;
+        shown.record = *record;
+        save_file(this, pdf_file, from_cp932(read_slot(record->customer_name)),
+                  estimate_document_name, [&shown](const QString& path) {
+                      return write_estimate_pdf(path, shown, print_time());
+                  });
     }
 }
 

@@ -1,13 +1,16 @@
 #pragma once
 // The print confirmation dialog: customer name, remarks and the rate choice before printing. It
-// proposes the customer name from the main window's title and writes what is confirmed into the
-// session's quote record. It does not print: OK leaves that to the caller. プレビュー and
-// PDF保存... confirm the same way as OK, then show the estimate or save it, and keep the dialog
-// open.
+// proposes the session's customer name (none for a new quote) and, on OK, writes what is
+// confirmed into the session's quote record. It does not print: OK leaves that to the caller.
+// プレビュー and PDF保存... show or save the estimate as OK would print it and keep the dialog
+// open; a cancelled dialog changes nothing.
+
+#include "storage/quote_record.h"
 
 #include <QDialog>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -40,14 +43,14 @@ class print_confirmation_dialog : public QDialog {
     ~print_confirmation_dialog() override;
 
   private:
-    // Stores the fields as OK does; false, with the message shown, when the name is empty.
-    bool store_confirmed();
+    // The session's record with the fields stored as OK stores them; nothing, with the message
+    // shown, when the name is empty.
+    std::optional<quote_record> confirmed_record();
     void confirm();
     void preview();
     void save_pdf();
 
     std::unique_ptr<Ui::print_confirmation_dialog> ui_;
-    QWidget* main_window_;
     session_state& session_;
 };
 

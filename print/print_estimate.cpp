@@ -12,9 +12,9 @@ page_drawing estimate_drawing(const session_state& session, const local_time& no
 
 }  // namespace
 
-void print_estimate(QWidget* owner, const session_state& session) {
+bool print_estimate(QWidget* owner, const session_state& session) {
     // The moment printed is the moment asked, before the printer is contacted.
-    print_pages(owner, estimate_document_name, 1, estimate_drawing(session, print_time()));
+    return print_pages(owner, estimate_document_name, 1, estimate_drawing(session, print_time()));
 }
 
 void preview_estimate(QWidget* parent, const session_state& session) {

@@ -15,8 +15,8 @@ struct session_state;
 
 inline const QString estimate_document_name = QStringLiteral("オートローンお見積書");
 
-// Prints the estimate, or shows why it could not.
-void print_estimate(QWidget* owner, const session_state& session);
+// Prints the estimate, or shows why it could not; true once it went to the printer.
+bool print_estimate(QWidget* owner, const session_state& session);
 
 void preview_estimate(QWidget* parent, const session_state& session);
 

@@ -94,29 +94,29 @@ local_time print_time() {
     return current_platform().local_clock();
 }
 
-void print_pages(QWidget* owner, const QString& document_name, int page_count,
+bool print_pages(QWidget* owner, const QString& document_name, int page_count,
                  const page_drawing& draw) {
     const print_platform& platform = current_platform();
     const QString name = platform.default_printer_name();
     if (name.isEmpty()) {
-        show_message(owner, QString(), QStringLiteral("プリンタ名の取得に失敗しました"));
-        return;
+        show_message(owner, caption_tavri, QStringLiteral("プリンタ名の取得に失敗しました"));
+        return false;
     }
     const std::unique_ptr<QPrinter> printer = platform.open_printer(name);
     if (!printer) {
-        show_message(owner, QString(), QStringLiteral("プリンタの初期化に失敗しました"));
-        return;
+        show_message(owner, caption_tavri, QStringLiteral("プリンタの初期化に失敗しました"));
+        return false;
     }
     printer->setResolution(page_dots_per_inch);
     printer->setDocName(document_name);
 
     QPainter painter;
     if (!painter.begin(printer.get())) {
-        show_message(owner, QStringLiteral("Quillane"), QStringLiteral("StartDocに失敗しました"));
-        return;
+        show_message(owner, caption_tavri, QStringLiteral("StartDocに失敗しました"));
+        return false;
     }
     draw_pages(painter, *printer, page_count, draw);
-    painter.end();
+    return painter.end();
 }
 
 void preview_pages(QWidget* parent, const QString& document_name, int page_count,

@@ -34,8 +34,9 @@ void set_print_platform(print_platform platform);
 local_time print_time();
 
 // Prints `page_count` pages as one document named `document_name` on the default printer, at
-// page_dots_per_inch. Failures show their message over `owner` and print nothing.
-void print_pages(QWidget* owner, const QString& document_name, int page_count,
+// page_dots_per_inch. True once the pages went to the printer; failures show their message over
+// `owner` (but for a job the printer system refused at its end) and print nothing.
+bool print_pages(QWidget* owner, const QString& document_name, int page_count,
                  const page_drawing& draw);
 
 // Shows the pages in Qt's print preview over `parent`, laid out for the default printer (for an

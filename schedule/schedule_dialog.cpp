@@ -138,30 +138,24 @@ void schedule_dialog::print_listed() {
     print_schedule(this, session_.record, listed_);
 }
 
-QString schedule_dialog::ask_file_name(const QString& caption, const file_kind& kind) {
+void schedule_dialog::save_listed(const file_kind& kind, const file_writer& write) {
     const QString customer = from_cp932(read_slot(session_.record.customer_name));
     const QString name =
         customer.isEmpty() ? schedule_document_name : customer + u'_' + schedule_document_name;
-    return ask_save_file_name(this, caption, proposed_file_path(name, schedule_document_name, kind),
-                              kind);
+    save_file(this, kind, name, schedule_document_name, write);
 }
 
 void schedule_dialog::save_pdf() {
-    const QString path = ask_file_name(QStringLiteral("PDF保存"), pdf_file);
-    if (!path.isEmpty() && !write_schedule_pdf(path, session_.record, listed_, print_time())) {
-        show_message(this, caption_tavri, QStringLiteral("PDFの保存に失敗しました"));
-    }
+    save_listed(pdf_file, [this](const QString& path) {
+        return write_schedule_pdf(path, session_.record, listed_, print_time());
+    });
 }
 
 void schedule_dialog::save_csv() {
-    const QString path = ask_file_name(QStringLiteral("CSV保存"), csv_file);
-    if (path.isEmpty()) {
-        return;
-    }
-    const std::string csv = schedule_csv(listed_);
-    if (!write_file_atomically(std::filesystem::path(path.toStdU16String()), csv)) {
-        show_message(this, caption_tavri, QStringLiteral("CSVの保存に失敗しました"));
-    }
+    save_listed(csv_file, [this](const QString& path) {
+        return write_file_atomically(std::filesystem::path(path.toStdU16String()),
+                                     schedule_csv(listed_));
+    });
 }
 
 void run_schedule_dialog(QWidget* parent, session_state& session) {

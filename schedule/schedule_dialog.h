@@ -2,7 +2,8 @@
 // The repayment schedule dialog, opened by 明細 after the calculation: the clerk enters when
 // repayment starts and when bonuses fall, and 展開 lists the quote month by month. It moves texts
 // between its fields and the expansion; the expansion itself lives in schedule/expand.h. What is
-// listed can be printed, saved as a PDF and saved as a CSV file.
+// listed can be printed, saved as a PDF and saved as a CSV file. Enter lists (展開); only
+// 閉じる ends it.
 
 #include "schedule/expand.h"
 #include "ui/file_dialog.h"
@@ -46,7 +47,7 @@ class schedule_dialog : public QDialog {
     void print_listed();
     void save_pdf();
     void save_csv();
-    QString ask_file_name(const QString& caption, const file_kind& kind);
+    void save_listed(const file_kind& kind, const file_writer& write);
 
     std::unique_ptr<Ui::schedule_dialog> ui_;
     session_state& session_;

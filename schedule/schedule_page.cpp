@@ -22,14 +22,20 @@ constexpr int list_x = list_right - list_bytes * half_width_dots;
 constexpr int value_x = list_right - value_width * half_width_dots;
 constexpr int label_x = value_x - label_bytes * half_width_dots;
 
-constexpr int first_page_captions_y = line_pitch * 14;
-constexpr int later_page_captions_y = line_pitch * 2;
+// The page runs down to the printable area of Letter, the shorter paper (a quarter-inch margin),
+// so that the first page holds a three-year quote's 36 payments whole.
 constexpr int row_pitch = 128;
-constexpr int last_row_y = 5600;
-constexpr int foot_y = 5920;
+constexpr int heading_y = line_pitch;
+constexpr int customer_y = heading_y + line_pitch;
+constexpr int figures_y = customer_y + line_pitch;
+constexpr int figure_rows = 7;
+constexpr int first_page_captions_y = figures_y + (figure_rows - 1) * row_pitch + line_pitch;
+constexpr int later_page_captions_y = line_pitch;
+constexpr int last_row_y = 6016;
+constexpr int foot_y = 6192;
 
 int rows_below(int captions_y) {
-    return (last_row_y - (captions_y + line_pitch)) / row_pitch + 1;
+    return (last_row_y - (captions_y + row_pitch)) / row_pitch + 1;
 }
 
 int byte_width(const std::string& text) {
@@ -53,12 +59,13 @@ void add_heading(std::vector<page_string>& page, const quote_record& record,
                  const local_time& now) {
     char date[48];
     std::snprintf(date, sizeof date, "%4d/%2d/%2d", now.year, now.month, now.day);
-    page.push_back({list_right - byte_width(date), line_pitch * 2, date});
+    // The title in the middle and the date at the right share the first line.
     const std::string title = page_text("ご返済明細");
     page.push_back(
-        {list_x + (list_bytes * half_width_dots - byte_width(title)) / 2, line_pitch * 3, title});
+        {list_x + (list_bytes * half_width_dots - byte_width(title)) / 2, heading_y, title});
+    page.push_back({list_right - byte_width(date), heading_y, date});
     if (const std::string name = read_slot(record.customer_name); !name.empty()) {
-        page.push_back({label_x, line_pitch * 4, name + page_text(" 様")});
+        page.push_back({label_x, customer_y, name + page_text(" 様")});
     }
 
     const std::pair<std::string, std::string> figures[] = {
@@ -72,11 +79,12 @@ void add_heading(std::vector<page_string>& page, const quote_record& record,
         {bonus_row_label(record.bonus_method),
          installment_value(record.bonus_payment, record.bonus_count)},
     };
-    int y = line_pitch * 6;
+    static_assert(sizeof figures / sizeof figures[0] == figure_rows);
+    int y = figures_y;
     for (const auto& [label, value] : figures) {
         page.push_back({label_x, y, label});
         page.push_back({value_x, y, value});
-        y += line_pitch;
+        y += row_pitch;
     }
 }
 
@@ -102,7 +110,7 @@ std::vector<std::vector<page_string>> schedule_pages(const quote_record& record,
         add_captions(page, captions_y);
         const std::size_t end =
             std::min(payments.size(), next + (index == 0 ? first_rows : later_rows));
-        for (int y = captions_y + line_pitch; next < end; ++next, y += row_pitch) {
+        for (int y = captions_y + row_pitch; next < end; ++next, y += row_pitch) {
             page.push_back({list_x, y, listing_line(static_cast<int>(next + 1), payments[next])});
         }
         const std::string foot = std::to_string(index + 1) + " / " + std::to_string(page_count);

@@ -4,11 +4,11 @@
 
 namespace carloan {
 
-void print_schedule(QWidget* owner, const quote_record& record,
+bool print_schedule(QWidget* owner, const quote_record& record,
                     std::span<const schedule_row> payments) {
     auto pages = schedule_pages(record, payments, print_time());
     const int count = static_cast<int>(pages.size());
-    print_pages(owner, schedule_document_name, count, drawing_of(std::move(pages)));
+    return print_pages(owner, schedule_document_name, count, drawing_of(std::move(pages)));
 }
 
 bool write_schedule_pdf(const QString& path, const quote_record& record,

@@ -13,8 +13,9 @@ namespace carloan {
 
 inline const QString schedule_document_name = QStringLiteral("ご返済明細");
 
-// Prints the pages dated now, or shows why they could not be printed.
-void print_schedule(QWidget* owner, const quote_record& record,
+// Prints the pages dated now, or shows why they could not be printed; true once they went to the
+// printer.
+bool print_schedule(QWidget* owner, const quote_record& record,
                     std::span<const schedule_row> payments);
 
 // False when the file could not be written; nothing is shown.

@@ -4,6 +4,7 @@
 #include "text/cp932.h"
 #include "text/qt_text.h"
 #include "ui/dialog_placement.h"
+#include "ui/file_dialog.h"
 #include "ui/input_method.h"
 #include "ui/message_box.h"
 #include "ui/session.h"
@@ -130,7 +131,9 @@ void branch_settings_dialog::update_settings() {
         read_field(*((*ui_).*f.edit), f.slot(session_.settings));
     }
     if (!store_branch_settings(session_.settings, path_)) {
-        show_message(this, caption_tavri, QStringLiteral("初期登録の保存に失敗しました"));
+        show_message(this, caption_tavri,
+                     save_failure_message(QStringLiteral("初期登録の保存に失敗しました"),
+                                          QString::fromStdU16String(path_.u16string())));
     }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The branch settings dialog (初期登録): shows "car.ini" as it is on disk, lets the clerk edit the
 // eight texts, store them (更新) or put the standard letter lines in (標準の値). Only 閉じる ends
-// it; it never stores on its own.
+// it; Enter stores, as 更新 does, so that a line typed and entered is never dropped.
 
 #include "storage/branch_settings_file.h"
 

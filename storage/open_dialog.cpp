@@ -26,6 +26,11 @@ open_dialog::open_dialog(QWidget* parent, session_state& session, std::filesyste
     ui_->name_field->setValidator(new cp932_validator(ui_->name_field));
     connect(ui_->file_list, &QListWidget::itemSelectionChanged, this,
             &open_dialog::take_selected_name);
+    // Enter in the list reaches OK, the default button; a double click opens as well.
+    connect(ui_->file_list, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        ui_->name_field->setText(item->text());
+        open_named();
+    });
     connect(ui_->ok_button, &QPushButton::clicked, this, &open_dialog::open_named);
     connect(ui_->delete_button, &QPushButton::clicked, this, &open_dialog::delete_named);
     connect(ui_->cancel_button, &QPushButton::clicked, this, &open_dialog::reject);
@@ -91,8 +96,15 @@ void open_dialog::open_named() {
     }
 }
 
+// A customer's quote goes only when the clerk says so; いいえ leaves the dialog as it was.
 void open_dialog::delete_named() {
-    if (named_file()) {
+    if (const std::optional<std::string> name = named_file()) {
+        const message_answer answer = ask_question(
+            this, caption_tavri, QStringLiteral("「%1」を削除しますか？").arg(from_cp932(*name)),
+            {message_answer::yes, message_answer::no}, message_answer::no);
+        if (answer != message_answer::yes) {
+            return;
+        }
         std::error_code ignored;
         if (!std::filesystem::is_directory(session_.quote_path, ignored)) {
             std::filesystem::remove(session_.quote_path, ignored);

@@ -27,8 +27,8 @@ inline constexpr int cancel = 2;  // ｷｬﾝｾﾙ, Esc and the close box
 
 // Lists the quote files of `folder` and lets the clerk pick one to open or delete one. OK sets
 // the session's quote name and path to the named file exactly as typed or picked (no ".car" is
-// added) and closes; 削除 deletes the named file at once and lists the folder again. Cancelling
-// leaves "?????". It reads no quote.
+// added) and closes, as a double click on a listed name does; 削除 deletes the named file once
+// the clerk confirms and lists the folder again. Cancelling leaves "?????". It reads no quote.
 class open_dialog : public QDialog {
     Q_OBJECT
 

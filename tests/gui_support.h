@@ -24,6 +24,8 @@ namespace carloan::testing {
 struct shown_message {
     QString caption;
     QString text;
+    std::vector<message_answer> answers{message_answer::ok};
+    message_answer default_answer = message_answer::ok;
 };
 
 // A widget found the way a screen reader finds it: by its accessible name.
@@ -49,27 +51,37 @@ inline QPushButton* button_labelled(QWidget* root, const QString& text) {
     return nullptr;
 }
 
-// Records every message box shown while it lives; each is answered with OK at once.
+// Records every message box shown while it lives; each is answered at once with the next of
+// `answers`, or when none is left with its default button, as Enter would.
 class message_recorder {
   public:
     message_recorder() {
-        set_message_hook([this](QWidget*, const QString& caption, const QString& text) {
-            messages.push_back({caption, text});
+        set_message_hook([this](const message_request& request) {
+            messages.push_back(
+                {request.caption, request.text, request.answers, request.default_answer});
             if (on_message) {
                 on_message();
             }
+            if (answers.empty()) {
+                return request.default_answer;
+            }
+            const message_answer answer = answers.front();
+            answers.erase(answers.begin());
+            return answer;
         });
     }
     ~message_recorder() {
-        set_message_hook([](QWidget*, const QString& caption, const QString& text) {
-            ADD_FAILURE() << "unexpected message box [" << caption.toStdString()
-                          << "]: " << text.toStdString();
+        set_message_hook([](const message_request& request) {
+            ADD_FAILURE() << "unexpected message box [" << request.caption.toStdString()
+                          << "]: " << request.text.toStdString();
+            return request.default_answer;
         });
     }
     message_recorder(const message_recorder&) = delete;
     message_recorder& operator=(const message_recorder&) = delete;
 
     std::vector<shown_message> messages;
+    std::vector<message_answer> answers;
     std::function<void()> on_message;  // runs inside the (would-be) modal box
 };
 

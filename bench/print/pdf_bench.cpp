@@ -1,4 +1,4 @@
-// Writing the PDFs a clerk saves: the estimate, and the schedule of 420 payments (11 pages), each
+// Writing the PDFs a clerk saves: the estimate, and the schedule of 420 payments (10 pages), each
 // a whole file on disk. The first write of a run also loads the face; it is timed on its own.
 
 #include "bench/longest_quote.h"

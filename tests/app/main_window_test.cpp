@@ -17,7 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 
 #include <cstring>
@@ -44,6 +43,7 @@ class main_window_test : public ::testing::Test {
         };
         steps.print = [this](QWidget*, const session_state&) {
             calls.push_back("print:" + status().toStdString());
+            return print_works;
         };
         steps.save_name_dialog = [this](QWidget*, session_state& state) {
             calls.push_back("name");
@@ -125,6 +125,7 @@ class main_window_test : public ::testing::Test {
     std::unique_ptr<main_window> window;
     std::vector<std::string> calls;
     bool confirm_print = true;
+    bool print_works = true;
     bool file_works = true;
     std::string chosen_name = "ABC.car";
     quote_record saved{};
@@ -135,7 +136,8 @@ TEST_F(main_window_test, starts_as_a_new_quote) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("新規"));
     EXPECT_EQ(label("bonus_amount_label"), QStringLiteral("ボーナス加算額"));
     EXPECT_EQ(label("bonus_payment_label"), QStringLiteral("ボーナス月加算 ＝"));
-    EXPECT_EQ(object<QRadioButton>("method_toggle")->text(), QStringLiteral("ボーナス月加算方式"));
+    EXPECT_EQ(object<QAbstractButton>("method_toggle")->text(),
+              QStringLiteral("ボーナス月加算方式"));
     EXPECT_EQ(label("cycle_label"), QStringLiteral("第一サイクル計上"));
     EXPECT_EQ(status(), QString());
     EXPECT_EQ(object<QLabel>("status_label")->accessibleDescription(), QStringLiteral("状態"));
@@ -182,15 +184,16 @@ TEST_F(main_window_test, every_field_answers_to_its_control_number_and_name) {
 
 TEST_F(main_window_test, tab_runs_through_the_inputs_then_the_buttons) {
     QStringList visited;
-    for (int i = 0; i < 16; ++i) {
+    for (int i = 0; i < 18; ++i) {
         visited << QApplication::focusWidget()->objectName();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    EXPECT_EQ(visited, QStringList({"rate_field", "payment_count_field", "net_balance_field",
-                                    "skip_months_field", "bonus_amount_field", "bonus_count_field",
-                                    "deferment_field", "calculate_button", "save_button",
-                                    "quit_button", "open_button", "print_button", "settings_button",
-                                    "schedule_button", "plans_button", "rate_field"}));
+    EXPECT_EQ(visited,
+              QStringList({"rate_field", "payment_count_field", "net_balance_field",
+                           "skip_months_field", "bonus_amount_field", "bonus_count_field",
+                           "deferment_field", "cycle_toggle", "method_toggle", "calculate_button",
+                           "save_button", "quit_button", "open_button", "print_button",
+                           "settings_button", "schedule_button", "plans_button", "rate_field"}));
 }
 
 TEST_F(main_window_test, first_example_end_to_end) {
@@ -257,7 +260,8 @@ TEST_F(main_window_test, each_toggle_click_flips_its_flag_and_labels) {
     EXPECT_EQ(session.flags.bonus_method, 1);
     EXPECT_EQ(label("bonus_amount_label"), QStringLiteral("ボーナス月返済"));
     EXPECT_EQ(label("bonus_payment_label"), QStringLiteral("ボーナス月返済 ＝"));
-    EXPECT_EQ(object<QRadioButton>("method_toggle")->text(), QStringLiteral("ボーナス月総額方式"));
+    EXPECT_EQ(object<QAbstractButton>("method_toggle")->text(),
+              QStringLiteral("ボーナス月総額方式"));
     EXPECT_EQ(window->field(1008)->accessibleName(), QStringLiteral("ボーナス月返済"));
     EXPECT_EQ(window->field(1027)->accessibleName(), QStringLiteral("ボーナス月返済"));
     click("cycle_toggle");
@@ -270,7 +274,8 @@ TEST_F(main_window_test, each_toggle_click_flips_its_flag_and_labels) {
     EXPECT_EQ(session.flags.cycle_mode, 1);
     EXPECT_EQ(label("bonus_amount_label"), QStringLiteral("ボーナス加算額"));
     EXPECT_EQ(label("bonus_payment_label"), QStringLiteral("ボーナス月加算 ＝"));
-    EXPECT_EQ(object<QRadioButton>("method_toggle")->text(), QStringLiteral("ボーナス月加算方式"));
+    EXPECT_EQ(object<QAbstractButton>("method_toggle")->text(),
+              QStringLiteral("ボーナス月加算方式"));
     EXPECT_EQ(window->field(1008)->accessibleName(), QStringLiteral("ボーナス加算額"));
     EXPECT_EQ(window->field(1027)->accessibleName(), QStringLiteral("ボーナス月加算"));
     EXPECT_EQ(label("cycle_label"), QStringLiteral("第一サイクル計上"));
@@ -386,6 +391,10 @@ TEST_F(main_window_test, schedule_and_print_calculate_first_and_go_on_regardless
     EXPECT_EQ(status(), QStringLiteral("印刷が終了しました。"));
     EXPECT_EQ(object<QLabel>("status_label")->accessibleName(),
               QStringLiteral("印刷が終了しました。"));
+
+    print_works = false;
+    click("print_button");
+    EXPECT_EQ(status(), QStringLiteral("印刷に失敗しました。"));
 }
 
 TEST_F(main_window_test, printed_status_stays_until_the_next_command_or_field_change) {
@@ -450,7 +459,8 @@ TEST_F(main_window_test, save_that_fails_or_is_cancelled_keeps_the_title) {
     click("save_button");
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].caption, QStringLiteral("Tavri"));
-    EXPECT_EQ(messages.messages[0].text, QStringLiteral("ファイルの保存に失敗しました"));
+    EXPECT_TRUE(messages.messages[0].text.startsWith("ファイルの保存に失敗しました\n保存先："));
+    EXPECT_TRUE(messages.messages[0].text.endsWith("quotes\n理由：フォルダがありません"));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("新規"));
 
     calls.clear();

@@ -220,7 +220,8 @@ TEST_F(quote_window_test, a_failed_save_says_so_and_keeps_the_title) {
     save_as(*window, "def");
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].caption, "Tavri");
-    EXPECT_EQ(messages.messages[0].text, "ファイルの保存に失敗しました");
+    EXPECT_TRUE(messages.messages[0].text.startsWith("ファイルの保存に失敗しました\n保存先：/"));
+    EXPECT_TRUE(messages.messages[0].text.endsWith("\n理由：フォルダがありません"));
     EXPECT_EQ(window->windowTitle(), "abc.car");
     EXPECT_EQ(folder.entry_count(), 2u);
 }

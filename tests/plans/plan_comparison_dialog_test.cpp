@@ -249,8 +249,8 @@ TEST_F(plan_dialog_test, a_missing_input_is_reported_and_opens_nothing) {
     EXPECT_EQ(messages.messages[0].text, "支払回数が未入力です");
 }
 
-// The customer's page through the estimate's printer and PDF paths: the customer named by the
-// window title (none for a new quote), the branch's lines, every string of the page.
+// The customer's page through the estimate's printer and PDF paths: the customer the session
+// names (none for a new quote), the branch's lines, every string of the page.
 TEST_F(plan_dialog_test, prints_and_saves_the_customers_page) {
     QTemporaryDir folder;
     const local_time printed{2024, 5, 1, 9, 5, 7};
@@ -287,7 +287,7 @@ TEST_F(plan_dialog_test, prints_and_saves_the_customers_page) {
         plan_comparison_page(compare_plans({"9.9", "36", "1,000,000"}, {}, counts), 0,
                              session.record, session.settings, *utf8_to_cp932("山田"), printed);
 
-    window->setWindowTitle(QStringLiteral("山田.car"));
+    session.customer_name = *utf8_to_cp932("山田");
     const QString saved = print_to(folder.filePath("saved.pdf"), "PDF保存...");
     testing::expect_drawn_at(testing::pdf_words(saved), 0, page);
     // The printer's page starts at its printable area: the same words, shifted.
@@ -307,6 +307,7 @@ TEST_F(plan_dialog_test, prints_and_saves_the_customers_page) {
         EXPECT_EQ(testing::pdf_info(pdf, "Title"), "お支払いプラン比較");
     }
 
+    session.customer_name.clear();
     window->setWindowTitle(QStringLiteral("新規"));
     const QString unnamed = print_to(folder.filePath("unnamed.pdf"), "印刷");
     for (const testing::pdf_word& word : testing::pdf_words(unnamed)) {
@@ -365,6 +366,10 @@ const QStringList tab_order = {
 // Tab goes through every control once, the tables each one stop; Shift+Tab goes back.
 TEST_F(plan_keyboard_test, tab_visits_every_control_in_order) {
     open({"9.9", "36", "1,000,000"});
+    // With no answer yet, nothing unseen takes a stop.
+    dialog->findChild<QWidget*>("payments_button")->setFocus();
+    press("Tab");
+    EXPECT_EQ(focused(), "preview_button");
     dialog->findChild<QWidget*>("budget_field")->setFocus();
     press("30000 Enter");  // an answer, so that この条件で計算 can take the focus
     ASSERT_TRUE(dialog->findChild<QWidget*>("use_answer_button")->isEnabled());

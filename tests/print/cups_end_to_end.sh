@@ -137,11 +137,11 @@ if [[ -n ${CARLOAN_KEEP_PDF:-} ]]; then
     cp "${pdfs[0]}" "$CARLOAN_KEEP_PDF"  # to look at the page by eye
 fi
 
-# 2. No printer, so no default: the message, and the command still finishes.
+# 2. No printer, so no default: the message, and the status says the print failed.
 lpadmin -x "$queue"
 output=$("${driver[@]}" | tr -d '\r')
 echo "$output"
-expected_output=$'message\t\tプリンタ名の取得に失敗しました\nstatus\t印刷が終了しました。'
+expected_output=$'message\tTavri\tプリンタ名の取得に失敗しました\nstatus\t印刷に失敗しました。'
 [[ $output == "$expected_output" ]] || fail "unexpected output without a default printer"
 sleep 1
 [[ $(find "$work/out" -name '*.pdf' | wc -l) == 1 ]] || fail "a PDF arrived without a printer"

@@ -49,8 +49,10 @@ void confirm_when_shown() {
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    carloan::set_message_hook([](QWidget*, const QString& caption, const QString& text) {
-        std::cout << "message\t" << caption.toStdString() << '\t' << text.toStdString() << '\n';
+    carloan::set_message_hook([](const carloan::message_request& request) {
+        std::cout << "message\t" << request.caption.toStdString() << '\t'
+                  << request.text.toStdString() << '\n';
+        return request.default_answer;
     });
 
     carloan::session_state session;

@@ -57,27 +57,14 @@ class print_confirmation_test : public ::testing::Test {
     session_state session;
 };
 
-TEST_F(print_confirmation_test, proposes_the_customer_name_from_the_title) {
-    struct row {
-        QString title;
-        QString name;
-    } rows[] = {
-        {"新規", "新規"},
-        {"ABC.car", "ABC"},
-        {"ABC.txt", "ABC"},
-        {".car", ""},
-        {"AB", "AB"},
-        {"ＡＢＣ.car", "ＡＢＣ"},
-        // 30 bytes, read as its first 29: the dot is no longer fourth from the end.
-        {QString(26, 'N') + ".car", QString(26, 'N') + ".ca"},
-        // 29 bytes would end inside the fifteenth double-byte character, which is left out.
-        {QString(15, QChar(u'名')), QString(14, QChar(u'名'))},
-    };
-    for (const row& r : rows) {
-        main_window.setWindowTitle(r.title);
+// The session's name, never the title's nor the one a quote file carried; opening stores nothing.
+TEST_F(print_confirmation_test, proposes_the_sessions_customer_name) {
+    for (const char* name : {"", "ABC", "ＡＢＣ"}) {
+        session.customer_name = utf8_to_cp932(name).value();
+        main_window.setWindowTitle("新規");
         print_confirmation_dialog dialog(&main_window, session);
-        EXPECT_EQ(by_accessible_name(&dialog, "お客様名")->text(), r.name) << r.title.toStdString();
-        EXPECT_EQ(text_of(session.record.customer_name), r.name) << r.title.toStdString();
+        EXPECT_EQ(by_accessible_name(&dialog, "お客様名")->text(), QString::fromUtf8(name));
+        EXPECT_EQ(text_of(session.record.customer_name), "前回の名前");
     }
 }
 
@@ -120,7 +107,8 @@ TEST_F(print_confirmation_test, ok_stores_what_was_confirmed_within_the_limits) 
 
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
         EXPECT_EQ(text_of(session.record.customer_name), r.stored_name);
-        EXPECT_EQ(main_window.windowTitle(), r.stored_name + ".car");
+        EXPECT_EQ(from_cp932(session.customer_name), r.stored_name);
+        EXPECT_EQ(main_window.windowTitle(), "ABC.car") << "only a save or an open names it";
         EXPECT_EQ(text_of(session.record.remark_1), r.stored_remark);
         EXPECT_EQ(text_of(session.record.remark_2), r.stored_remark);
         EXPECT_EQ(text_of(session.record.remark_3), r.stored_remark);
@@ -144,7 +132,7 @@ TEST_F(print_confirmation_test, empty_name_is_refused_and_nothing_else_stored) {
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), 0);
     EXPECT_EQ(dialog.focusWidget(), by_accessible_name(&dialog, "お客様名"));
-    EXPECT_EQ(session.record.customer_name[0], '\0');
+    EXPECT_EQ(text_of(session.record.customer_name), "前回の名前");
     EXPECT_EQ(text_of(session.record.remark_1), "前の備考");
     EXPECT_EQ(session.record.show_rate, 1);
     EXPECT_EQ(main_window.windowTitle(), "ABC.car");
@@ -186,7 +174,7 @@ TEST_F(print_confirmation_test, branch_settings_open_over_the_dialog_and_return_
               "何卒ご用命下さいます様、宜しくお願い申し上げます。");
 }
 
-TEST_F(print_confirmation_test, cancel_keeps_only_the_proposed_name) {
+TEST_F(print_confirmation_test, cancel_changes_nothing) {
     struct row {
         const char* how;
         void (*close)(QWidget* dialog);
@@ -195,6 +183,7 @@ TEST_F(print_confirmation_test, cancel_keeps_only_the_proposed_name) {
         {"escape", [](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); }},
         {"close box", [](QWidget* dialog) { dialog->close(); }},
     };
+    session.customer_name = "ABC";
     for (const row& r : rows) {
         main_window.setWindowTitle("ABC.car");
         when_modal([&r](QWidget* dialog) {
@@ -204,15 +193,17 @@ TEST_F(print_confirmation_test, cancel_keeps_only_the_proposed_name) {
             r.close(dialog);
         });
         EXPECT_FALSE(run_print_confirmation_dialog(&main_window, session)) << r.how;
-        EXPECT_EQ(text_of(session.record.customer_name), "ABC") << r.how;
+        EXPECT_EQ(text_of(session.record.customer_name), "前回の名前") << r.how;
+        EXPECT_EQ(session.customer_name, "ABC") << r.how;
         EXPECT_EQ(text_of(session.record.remark_1), "前の備考") << r.how;
         EXPECT_EQ(session.record.show_rate, 1) << r.how;
         EXPECT_EQ(main_window.windowTitle(), "ABC.car") << r.how;
     }
 }
 
-// Both first confirm as OK does, and keep the dialog open; a PDF that cannot be written says so.
-TEST_F(print_confirmation_test, preview_and_pdf_confirm_as_ok_does_and_keep_the_dialog_open) {
+// Both show what OK would print, keep the dialog open and store nothing; a PDF that cannot be
+// written says where and why.
+TEST_F(print_confirmation_test, preview_and_pdf_show_what_ok_would_print) {
     // No printer: the preview lays the page out for A4.
     print_platform no_printer = system_print_platform();
     no_printer.default_printer_name = [] { return QString(); };
@@ -245,8 +236,8 @@ TEST_F(print_confirmation_test, preview_and_pdf_confirm_as_ok_does_and_keep_the_
 
         EXPECT_EQ(recorder.messages.size(), 1u);
         EXPECT_TRUE(dialog.isVisible());
-        EXPECT_EQ(main_window.windowTitle(), "XYZ.car");
-        EXPECT_EQ(text_of(session.record.remark_2), "確認済み");
+        EXPECT_EQ(main_window.windowTitle(), "ABC.car");
+        EXPECT_EQ(text_of(session.record.remark_2), "") << "stored by OK only";
         if (button == "プレビュー") {
             EXPECT_EQ(previewed_pages, 1);
         } else {
@@ -254,12 +245,21 @@ TEST_F(print_confirmation_test, preview_and_pdf_confirm_as_ok_does_and_keep_the_
                 QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
             EXPECT_EQ(answer.proposed, QStringList{QDir(documents).filePath("XYZ.pdf")});
             EXPECT_EQ(testing::pdf_info(answer.path, "Pages"), "1");
+            QStringList words;
+            for (const testing::pdf_word& word : testing::pdf_words(answer.path)) {
+                words << word.text;
+            }
+            EXPECT_TRUE(words.contains("XYZ") && words.contains("確認済み"))
+                << words.join(' ').toStdString();
 
             save_file_answer unwritable("missing/estimate.pdf");
             button_labelled(&dialog, button)->click();
             ASSERT_EQ(recorder.messages.size(), 2u);
             EXPECT_EQ(recorder.messages[1].caption, "Tavri");
-            EXPECT_EQ(recorder.messages[1].text, "PDFの保存に失敗しました");
+            EXPECT_EQ(recorder.messages[1].text,
+                      "PDFの保存に失敗しました\n保存先：" +
+                          QDir::toNativeSeparators(unwritable.folder.filePath("missing")) +
+                          "\n理由：フォルダがありません");
             EXPECT_TRUE(QDir(unwritable.folder.path()).isEmpty());
         }
     }

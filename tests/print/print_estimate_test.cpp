@@ -98,10 +98,10 @@ TEST_F(print_estimate_test, failures_show_their_message_and_print_nothing) {
         QString caption;
         QString text;
     } rows[] = {
-        {"no default printer", QString(), false, QString(), "プリンタ名の取得に失敗しました"},
-        {"unknown printer", "carloan-no-such-printer", false, QString(),
+        {"no default printer", QString(), false, "Tavri", "プリンタ名の取得に失敗しました"},
+        {"unknown printer", "carloan-no-such-printer", false, "Tavri",
          "プリンタの初期化に失敗しました"},
-        {"document refused", "pdf", true, "Quillane", "StartDocに失敗しました"},
+        {"document refused", "pdf", true, "Tavri", "StartDocに失敗しました"},
     };
     for (const row& r : rows) {
         decltype(print_platform::open_printer) open;
@@ -113,7 +113,7 @@ TEST_F(print_estimate_test, failures_show_their_message_and_print_nothing) {
         set_print_platform(platform_with(r.printer, open));
         message_recorder recorder;
         QWidget owner;
-        print_estimate(&owner, typical_session());
+        EXPECT_FALSE(print_estimate(&owner, typical_session())) << r.what;
         ASSERT_EQ(recorder.messages.size(), 1u) << r.what;
         EXPECT_EQ(recorder.messages[0].caption, r.caption) << r.what;
         EXPECT_EQ(recorder.messages[0].text, r.text) << r.what;
@@ -128,7 +128,7 @@ TEST_F(print_estimate_test, prints_one_named_page_on_the_default_printer) {
         asked_for = name;
         return pdf_printer(path);
     }));
-    print_estimate(nullptr, typical_session());
+    EXPECT_TRUE(print_estimate(nullptr, typical_session()));
 
     EXPECT_EQ(asked_for, "office");
     EXPECT_EQ(pdf_info(path, "Pages"), "1");

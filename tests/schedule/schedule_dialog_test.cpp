@@ -103,7 +103,7 @@ TEST(schedule_dialog, opens_with_the_record_and_lists_on_expand) {
     EXPECT_FALSE(
         by_accessible_name<QLineEdit>(&dialog, QStringLiteral("返済開始年"))->isReadOnly());
     EXPECT_TRUE(listed(&dialog).isEmpty());
-    EXPECT_TRUE(button_labelled(&dialog, QStringLiteral("閉じる"))->isDefault());
+    EXPECT_TRUE(button_labelled(&dialog, QStringLiteral("展開"))->isDefault());
     EXPECT_TRUE(
         QFontInfo(by_accessible_name<QListWidget>(&dialog, QStringLiteral("返済明細"))->font())
             .fixedPitch());
@@ -313,12 +313,19 @@ TEST(schedule_dialog, prints_and_saves_what_is_listed) {
                   QStringList{"earlier"});
     }
 
+    // Each says where and why.
     ASSERT_EQ(messages.messages.size(), 5u);
-    EXPECT_EQ(messages.messages[1].text, "PDFの保存に失敗しました");
-    EXPECT_EQ(messages.messages[2].text, "CSVの保存に失敗しました");
+    const auto first_line = [&messages](std::size_t k) {
+        return messages.messages[k].text.section('\n', 0, 0);
+    };
+    EXPECT_EQ(first_line(1), "PDFの保存に失敗しました");
+    EXPECT_EQ(first_line(2), "CSVの保存に失敗しました");
+    EXPECT_TRUE(messages.messages[2].text.endsWith("/missing\n理由：フォルダがありません"));
     EXPECT_EQ(messages.messages[2].caption, "Tavri");
-    EXPECT_EQ(messages.messages[3].text, "PDFの保存に失敗しました");
-    EXPECT_EQ(messages.messages[4].text, "CSVの保存に失敗しました");
+    EXPECT_EQ(first_line(3), "PDFの保存に失敗しました");
+    EXPECT_EQ(first_line(4), "CSVの保存に失敗しました");
+    EXPECT_TRUE(messages.messages[4].text.endsWith(
+        "\n理由：書き込めませんでした（ディスクの空き容量を確かめてください）"));
 }
 
 }  // namespace

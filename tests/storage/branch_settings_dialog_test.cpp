@@ -236,21 +236,30 @@ TEST_F(branch_settings_dialog_test, standard_lines_then_close_change_the_record_
     EXPECT_EQ(bytes_of(session.settings), bytes_of(on_disk));
 }
 
-TEST_F(branch_settings_dialog_test, only_close_ends_it_and_enter_closes_without_storing) {
+// Enter in a field stores what was typed, as 更新 does, and leaves the dialog open.
+TEST_F(branch_settings_dialog_test, only_close_ends_it_and_enter_stores) {
     bool still_open_after_escape = false;
     bool still_open_after_close_box = false;
+    bool stored_before_enter = true;
+    bool still_open_after_enter = false;
     run([&](QWidget* dialog) {
         type(by_accessible_name(dialog, "支店名称"), "typed");
         QTest::keyClick(by_accessible_name(dialog, "支店名称"), Qt::Key_Escape);
         still_open_after_escape = dialog->isVisible();
         dialog->close();
         still_open_after_close_box = dialog->isVisible();
+        stored_before_enter = fs::exists(file);
         QTest::keyClick(by_accessible_name(dialog, "支店名称"), Qt::Key_Return);
+        still_open_after_enter = dialog->isVisible();
+        button_labelled(dialog, "閉じる")->click();
     });
     EXPECT_TRUE(still_open_after_escape);
     EXPECT_TRUE(still_open_after_close_box);
-    EXPECT_FALSE(fs::exists(file));
-    EXPECT_EQ(bytes_of(session.settings), bytes_of(branch_settings{}));
+    EXPECT_FALSE(stored_before_enter);
+    EXPECT_TRUE(still_open_after_enter);
+    EXPECT_EQ(read_slot(session.settings.branch_name), "typed");
+    ASSERT_TRUE(fs::exists(file));
+    EXPECT_EQ(read_file(file), bytes_of(session.settings));
 }
 
 TEST_F(branch_settings_dialog_test, failed_store_says_so_and_keeps_the_new_texts) {
@@ -265,7 +274,9 @@ TEST_F(branch_settings_dialog_test, failed_store_says_so_and_keeps_the_new_texts
     });
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].caption, "Tavri");
-    EXPECT_EQ(messages.messages[0].text, "初期登録の保存に失敗しました");
+    EXPECT_TRUE(messages.messages[0].text.startsWith("初期登録の保存に失敗しました\n保存先："));
+    EXPECT_TRUE(
+        messages.messages[0].text.endsWith("\n理由：同じ名前のフォルダか特殊なファイルがあります"));
     EXPECT_EQ(read_slot(session.settings.branch_name), "Shibuya");
     EXPECT_TRUE(fs::is_directory(file / "inside"));
 }

@@ -72,6 +72,13 @@ TEST_F(open_fixture, selecting_a_line_by_keyboard_or_mouse_fills_the_name) {
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(from_cp932(session.quote_name), "見積.car");
     EXPECT_EQ(session.quote_path, folder.path() / u8"見積.car");
+
+    open();
+    const QPoint line = list->visualItemRect(list->item(1)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, line);  // a double click's first
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, line);
+    EXPECT_FALSE(dialog->isVisible()) << "a double click opens";
+    EXPECT_EQ(session.quote_name, "b.car");
 }
 
 TEST_F(open_fixture, ok_takes_the_typed_name_whole_without_adding_car) {
@@ -119,10 +126,20 @@ TEST_F(open_fixture, refuses_empty_and_outside_names_and_stays_open) {
     EXPECT_TRUE(std::filesystem::exists(folder.path() / "b.car"));
 }
 
-TEST_F(open_fixture, delete_removes_the_named_file_and_lists_again) {
+TEST_F(open_fixture, delete_asks_then_removes_the_named_file_and_lists_again) {
+    testing::message_recorder messages;
     folder.write("12345678901234567890123456789.car", "x");  // a 33-byte saved name
     open();
     list->setCurrentRow(0);
+    click("delete_button");  // いいえ, the default: nothing changes
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, "「12345678901234567890123456789.car」を削除しますか？");
+    EXPECT_EQ(messages.messages[0].answers, (std::vector{message_answer::yes, message_answer::no}));
+    EXPECT_EQ(messages.messages[0].default_answer, message_answer::no);
+    EXPECT_TRUE(std::filesystem::exists(folder.path() / "12345678901234567890123456789.car"));
+    EXPECT_EQ(field->text(), "12345678901234567890123456789.car");
+
+    messages.answers = {message_answer::yes, message_answer::yes};
     click("delete_button");
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "12345678901234567890123456789.car"));
