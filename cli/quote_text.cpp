@@ -37,7 +37,7 @@ void append_count(std::string& out, std::string_view cp932_count) {
 std::string quote_table(const calc_result& result, const current_flags& flags) {
     std::string out;
     for (const result_figure& figure : result_figures) {
-        if (figure.label.empty()) {
+        if (figure.label.empty() || !figure_of(figure, result.residual_plan())) {
             continue;
         }
         append_row(out, std::string(figure_label(figure, flags)) + std::string(figure.label_end),
