@@ -22,6 +22,7 @@ struct quote_extras {
     price_line_texts prices;
 
     bool any() const { return residual_given || prices.any(); }
+    bool operator==(const quote_extras&) const = default;
 };
 
 struct quote_request {

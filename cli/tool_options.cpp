@@ -194,8 +194,7 @@ const std::array option_rows{
     option_row{"--cycle", "1|2", "first-cycle (default) or second-cycle booking", nullptr,
                set_cycle},
     option_row{"--residual", "YEN|PERCENT%",
-               "quote the residual-value plan: the residual, left to the last payment, in yen "
-               "or as a percentage of --vehicle-price (rounded down to 1,000 yen), e.g. 45%",
+               "residual-value plan: the last payment, e.g. 957,000 or 45% of --vehicle-price",
                nullptr, set_residual},
     option_row{"--vehicle-price", "YEN", "price line 車両本体価格 (vehicle price)", nullptr,
                nullptr, &price_line_texts::vehicle_price_text},
@@ -207,10 +206,8 @@ const std::array option_rows{
                &price_line_texts::discount_text},
     option_row{"--down-payment", "YEN", "price line 頭金 (down payment)", nullptr, nullptr,
                &price_line_texts::down_payment_text},
-    option_row{"--trade-in", "YEN",
-               "price line 下取り価格 (trade-in); given any price line, the net balance is price "
-               "+ accessories + expenses - discount - down payment - trade-in",
-               nullptr, nullptr, &price_line_texts::trade_in_text},
+    option_row{"--trade-in", "YEN", "price line 下取り価格 (trade-in)", nullptr, nullptr,
+               &price_line_texts::trade_in_text},
     option_row{"--schedule", "YEAR/MONTH",
                "list the payments month by month, the first in YEAR/MONTH (1900 to 2100)", nullptr,
                set_schedule},
@@ -309,7 +306,9 @@ std::string usage_text() {
         "\n"
         "Quotes an auto loan: loan fee, loan amount, first and later payments, bonus payments\n"
         "and the equal-payment comparison figure. Numbers are read as the quote form reads\n"
-        "them, full-width digits too, but only when the whole value is one.\n"
+        "them, full-width digits too, but only when the whole value is one. Given any price\n"
+        "line, the net balance is the vehicle price + accessories + expenses - discount\n"
+        "- down payment - trade-in. A residual given in percent is rounded down to 1,000 yen.\n"
         "\n";
     for (const option_row& row : option_rows) {
         std::string left = "  " + std::string(row.name);
