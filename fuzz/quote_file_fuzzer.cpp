@@ -70,7 +70,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     quote_record record{};
     quote_extension extension{};
     std::string block_message;
-    if (!open_quote(fuzzing::file_holding(data, size), record, extension, block_message)) {
+    if (!open_quote_with_extension(fuzzing::file_holding(data, size), record, extension,
+                                   block_message)) {
         return 0;
     }
     if (!block_message.empty() && !is_empty(extension)) {

@@ -14,8 +14,8 @@ bool save_quote(const std::filesystem::path& path, const quote_record& record) {
         path, std::span<const char>(reinterpret_cast<const char*>(&record), sizeof record));
 }
 
-bool save_quote(const std::filesystem::path& path, const quote_record& record,
-                const quote_extension& extension) {
+bool save_quote_with_extension(const std::filesystem::path& path, const quote_record& record,
+                               const quote_extension& extension) {
     if (is_empty(extension)) {
         return save_quote(path, record);
     }
@@ -26,8 +26,8 @@ bool save_quote(const std::filesystem::path& path, const quote_record& record,
     return write_file_atomically(path, bytes);
 }
 
-bool open_quote(const std::filesystem::path& path, quote_record& record, quote_extension& extension,
-                std::string& block_message) {
+bool open_quote_with_extension(const std::filesystem::path& path, quote_record& record,
+                               quote_extension& extension, std::string& block_message) {
     std::array<char, sizeof(quote_record) + longest_extension> bytes{};
     const std::optional<regular_file_read> file = read_regular_file(path, bytes);
     // A quote file is one record and at most a block; any other size or content is some other
@@ -50,7 +50,7 @@ bool open_quote(const std::filesystem::path& path, quote_record& record, quote_e
 bool open_quote(const std::filesystem::path& path, quote_record& record) {
     quote_extension extension{};
     std::string block_message;
-    return open_quote(path, record, extension, block_message);
+    return open_quote_with_extension(path, record, extension, block_message);
 }
 
 }  // namespace carloan

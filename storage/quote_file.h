@@ -14,8 +14,8 @@ namespace carloan {
 // False when the file could not be written.
 bool save_quote(const std::filesystem::path& path, const quote_record& record);
 // The same with the extension block after the record; an empty extension writes the record alone.
-bool save_quote(const std::filesystem::path& path, const quote_record& record,
-                const quote_extension& extension);
+bool save_quote_with_extension(const std::filesystem::path& path, const quote_record& record,
+                               const quote_extension& extension);
 
 // Reads the file over the record. False, with the record untouched, when the file is missing or
 // unreadable, is not a regular file, or is not one record long, followed by nothing or by what
@@ -24,7 +24,7 @@ bool open_quote(const std::filesystem::path& path, quote_record& record);
 // The same, with the extension: all zero when there is none, or when the block was cut short,
 // is of a version this program does not know, or fails its checksum; then `block_message`
 // (UTF-8, else empty) says so, for the caller to show, and the record opens all the same.
-bool open_quote(const std::filesystem::path& path, quote_record& record, quote_extension& extension,
-                std::string& block_message);
+bool open_quote_with_extension(const std::filesystem::path& path, quote_record& record,
+                               quote_extension& extension, std::string& block_message);
 
 }  // namespace carloan

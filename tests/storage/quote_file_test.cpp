@@ -236,10 +236,10 @@ TEST(quote_extension, reads_back_and_is_left_out_when_cut_short_damaged_or_unkno
     testing::scratch_folder folder;
     const quote_record record = patterned_record(4);
     const fs::path file = folder.path() / "residual.car";
-    ASSERT_TRUE(save_quote(file, record, sample_extension()));
+    ASSERT_TRUE(save_quote_with_extension(file, record, sample_extension()));
     const std::string whole = testing::file_bytes(file);
     ASSERT_EQ(whole, bytes_of(record) + bytes_of(block_of(sample_extension())));
-    ASSERT_TRUE(save_quote(folder.path() / "plain.car", record, quote_extension{}));
+    ASSERT_TRUE(save_quote_with_extension(folder.path() / "plain.car", record, quote_extension{}));
     EXPECT_EQ(testing::file_bytes(folder.path() / "plain.car"), bytes_of(record));
 
     extension_block unknown = block_of(sample_extension());
@@ -271,7 +271,8 @@ TEST(quote_extension, reads_back_and_is_left_out_when_cut_short_damaged_or_unkno
         std::string message = "left over";
         const quote_extension expected = sample_extension();
         const quote_extension zero_extension{};
-        ASSERT_TRUE(open_quote(folder.write("opened.car", r.bytes), opened, extension, message));
+        ASSERT_TRUE(open_quote_with_extension(folder.write("opened.car", r.bytes), opened,
+                                              extension, message));
         EXPECT_EQ(bytes_of(opened), bytes_of(record));
         EXPECT_EQ(message, r.message);
         EXPECT_EQ(std::memcmp(&extension, r.extension_read ? &expected : &zero_extension,
