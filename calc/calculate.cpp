@@ -2,6 +2,7 @@
 
 #include "calc/amount_text.h"
 #include "calc/installment_factors.h"
+#include "calc/whole_numbers.h"
 #include "text/cp932.h"
 
 #include <cmath>
@@ -19,35 +20,6 @@ std::int32_t truncate(double value) {
     const auto wide = static_cast<std::int64_t>(value);
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(static_cast<std::uint64_t>(wide)));
 }
-
-// Conversion of a figure to a 32-bit integer: cut toward zero. An undefined or infinite value
-// becomes 0, so a zero rate ends in zero figures instead of a failure. Anything else the figures
-// cannot carry (a whole part beyond 32 bits, or an overflow of the double range at a nonzero
-// rate, where only absurd inputs lead) marks the quote as out of range instead of wrapping into a
-// wrong figure.
-class whole_numbers {
-  public:
-    explicit whole_numbers(double rate) : zero_rate_(rate == 0) {}
-
-    std::int32_t operator()(double value) {
-        if (!std::isfinite(value)) {
-            out_of_range_ = out_of_range_ || !zero_rate_;
-            return 0;
-        }
-        const double cut = std::trunc(value);
-        if (cut < -2147483648.0 || cut > 2147483647.0) {
-            out_of_range_ = true;
-            return 0;
-        }
-        return static_cast<std::int32_t>(cut);
-    }
-
-    bool out_of_range() const { return out_of_range_; }
-
-  private:
-    bool zero_rate_;
-    bool out_of_range_ = false;
-};
 
 struct stop {
     const char* message = nullptr;
@@ -102,16 +74,13 @@ stop read_terms(const calc_inputs& in, quote_terms& terms) {
     if (terms.net_balance < 0) {
         return beyond_range("差引残高が範囲外です");
     }
-    const double balance = terms.net_balance;
 
     if (!in.skip_months_text.empty()) {
         const std::int32_t skip_months = leading_integer(in.skip_months_text);
         if (skip_months < 0) {
             return beyond_range("スキップ月数が範囲外です");
         }
-        // 2 months over 1,000,000 yen: 8,000 yen.
-        const double months = skip_months;
-        terms.skip_fee = std::floor(months * balance * 0.004);
+        terms.skip_fee = skip_month_fee(skip_months, terms.net_balance);
     }
 
     const std::int32_t bonus_amount =
@@ -307,6 +276,13 @@ stop quote(const calc_inputs& in, const current_flags& flags, calc_result& resul
 }
 
 }  // namespace
+
+// 2 months over 1,000,000 yen: 8,000 yen.
+double skip_month_fee(std::int32_t skip_months, std::int32_t net_balance) {
+    const double months = skip_months;
+    const double balance = net_balance;
+    return std::floor(months * balance * 0.004);
+}
 
 // The result is made in place and returned as the one named object, so that its nine texts are
 // never moved.

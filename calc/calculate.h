@@ -47,7 +47,10 @@ struct calc_result {
     std::int32_t bonus_payment = 0;
     std::int32_t bonus_count = 0;
     std::int32_t deferment_months = 0;
-    std::int32_t comparison = 0;
+    std::int32_t comparison = 0;  // none in a residual plan
+    // A residual plan's last payment, the residual alone; both 0 in the ordinary plan.
+    std::int32_t final_payment = 0;
+    std::int32_t residual = 0;
 
     // The output fields, in the order they are shown.
     std::string loan_fee_text;
@@ -58,8 +61,11 @@ struct calc_result {
     std::string bonus_payment_text;
     std::string bonus_times_text;
     std::string comparison_text;
+    std::string final_payment_text;
 
     std::string rate_text;  // the rate field's first 9 bytes, as the record keeps it
+
+    bool residual_plan() const { return final_payment != 0; }
 
     bool operator==(const calc_result&) const = default;
 };
@@ -72,5 +78,8 @@ struct calc_outcome {
 };
 
 calc_outcome calculate(const calc_inputs& inputs, const current_flags& flags);
+
+// The fee of skipped months: 0.4 % of the balance per month, cut to the yen.
+double skip_month_fee(std::int32_t skip_months, std::int32_t net_balance);
 
 }  // namespace carloan

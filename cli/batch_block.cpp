@@ -1,5 +1,6 @@
 #include "cli/batch_block.h"
 
+#include "cli/extended_quote.h"
 #include "cli/quote_json.h"
 #include "cli/quote_line.h"
 
@@ -22,11 +23,30 @@ void write_outcome(batch_block& block, const calc_outcome& outcome) {
         write_outcome_json(block.output.room(outcome_json_bound(outcome)), outcome));
 }
 
+// A line with a residual or price lines, off the common path.
+void quote_extended_line(batch_block& block, std::size_t number, const quote_request& request) {
+    if (const std::optional<std::string> conflict = extras_conflict(request)) {
+        add_error(block, number, *conflict);
+        return;
+    }
+    std::string line;
+    append_extended_json(line, quote_extended(request.inputs, request.flags, request.extras));
+    block.output.append(line);
+}
+
+void quote_request_line(batch_block& block, std::size_t number, const quote_request& request) {
+    if (request.extras.any()) {
+        quote_extended_line(block, number, request);
+    } else {
+        write_outcome(block, calculate(request.inputs, request.flags));
+    }
+}
+
 // A line the plain reader declines: the full parser's request, or why there is none.
 void quote_json_line(batch_block& block, std::size_t number, std::string_view line) {
     const auto parsed = parse_json_quote_line(line);
     if (const auto* request = std::get_if<quote_request>(&parsed)) {
-        write_outcome(block, calculate(request->inputs, request->flags));
+        quote_request_line(block, number, *request);
     } else {
         add_error(block, number, std::get<std::string>(parsed));
     }
@@ -68,7 +88,7 @@ void quote_block(batch_block& block, quote_request& request) {
         const std::string_view line(block.text.data() + at.offset, at.length);
         try {
             if (read_plain_quote_line(line, request)) {
-                write_outcome(block, calculate(request.inputs, request.flags));
+                quote_request_line(block, number, request);
             } else {
                 quote_json_line(block, number, line);
             }

@@ -143,7 +143,7 @@ bool read_value(plain_reader& reader, const line_key& key, quote_request& reques
     if (key.flag != nullptr) {
         return reader.integer_value(request.flags.*key.flag);
     }
-    std::string& text = request.inputs.*key.text;
+    std::string& text = *key_text(key, request);
     bool ascii = true;
     if (!reader.string_value(text, ascii)) {
         return false;
@@ -170,6 +170,13 @@ bool read_plain_quote_line(std::string_view line, quote_request& request) {
     for (const line_key& key : line_keys) {
         if (key.text != nullptr) {
             (request.inputs.*key.text).clear();
+        }
+    }
+    if (request.extras.any()) {
+        request.extras.residual_given = false;
+        request.extras.residual_text.clear();
+        for (const price_line& line : price_lines) {
+            (request.extras.prices.*line.text).clear();
         }
     }
     request.flags = current_flags{};

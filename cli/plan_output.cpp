@@ -1,6 +1,8 @@
 #include "cli/plan_output.h"
 
 #include "calc/amount_text.h"
+#include "calc/price_lines.h"
+#include "cli/extended_quote.h"
 #include "cli/quote_json.h"
 #include "cli/quote_request.h"
 #include "cli/quote_text.h"
@@ -50,24 +52,55 @@ int refuse(std::string_view message, bool json, std::ostream& out, std::ostream&
 
 }  // namespace
 
-int print_comparison(const calc_inputs& inputs, const current_flags& flags, std::string_view counts,
-                     bool json, std::ostream& out, std::ostream& err) {
+int print_comparison(const calc_inputs& inputs, const current_flags& flags,
+                     const quote_extras& extras, std::string_view counts, bool json,
+                     std::ostream& out, std::ostream& err) {
     const std::optional<std::string> list = utf8_to_cp932(counts);
     const auto parsed = parse_payment_counts(list.value_or("?"));
     if (const auto* message = std::get_if<std::string>(&parsed)) {
         err << "carloan-quote: --compare: " << *message << '\n';
         return exit_failure;
     }
-    const std::vector<plan_column> columns =
-        compare_plans(inputs, flags, std::get<std::vector<std::int32_t>>(parsed));
+    // The price lines make the balance of every column; a line that cannot be read stops all.
+    std::optional<price_figures> prices;
+    calc_inputs priced = inputs;
+    std::optional<std::int32_t> vehicle_price;
+    if (extras.prices.any()) {
+        const auto read = read_price_lines(extras.prices);
+        if (const auto* message = std::get_if<std::string>(&read)) {
+            return refuse(*message, json, out, err);
+        }
+        prices = std::get<price_figures>(read);
+        priced.net_balance_text = std::to_string(prices->net_balance);
+        if (!extras.prices.vehicle_price_text.empty()) {
+            vehicle_price = prices->vehicle_price;
+        }
+    }
+    const auto& count_list = std::get<std::vector<std::int32_t>>(parsed);
+    std::vector<plan_column> columns =
+        extras.residual_given
+            ? compare_residual_plans(priced, flags, count_list, extras.residual_text, vehicle_price)
+            : compare_plans(priced, flags, count_list);
+    std::vector<std::int32_t> totals(columns.size());
+    for (std::size_t i = 0; prices && i < columns.size(); ++i) {
+        calc_outcome& outcome = columns[i].outcome;
+        if (outcome.result) {
+            const std::optional<std::int32_t> total =
+                payment_total(*prices, outcome.result->loan_amount);
+            if (!total) {
+                outcome = {std::nullopt, "計算結果が範囲外です", true};
+            }
+            totals[i] = total.value_or(0);
+        }
+    }
     const bool any_refused = std::any_of(columns.begin(), columns.end(),
                                          [](const plan_column& c) { return !c.outcome.result; });
     const int status = any_refused ? exit_missing_input : exit_ok;
 
     std::string text;
     if (json) {
-        for (const plan_column& column : columns) {
-            append_outcome_json(text, column.outcome);
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            append_extended_json(text, {columns[i].outcome, prices, totals[i]});
             text += '\n';
         }
         return finish(out, err, text, status);
@@ -77,7 +110,7 @@ int print_comparison(const calc_inputs& inputs, const current_flags& flags, std:
         // Refused for every count: an input other than the count is missing.
         return refuse(columns.front().outcome.message, false, out, err);
     }
-    for (const plan_row& row : plan_rows(columns, flags)) {
+    for (const plan_row& row : plan_rows(columns, flags, extras.residual_given)) {
         append_padded(text, row.label, label_columns, false);
         for (const std::string& cell : row.cells) {
             append_padded(text, cell, cell_columns, true);

@@ -57,28 +57,34 @@ struct text_field {
     std::string calc_result::*text = nullptr;
 };
 
-// The figures first, then the texts, each in the order of result_figures.
-constexpr std::size_t int_field_count = std::count_if(
-    result_figures.begin(), result_figures.end(), [](const result_figure& f) { return f.value; });
-constexpr std::size_t text_field_count = std::count_if(
-    result_figures.begin(), result_figures.end(), [](const result_figure& f) { return f.text; });
+// The figures first, then the texts, each in the order of result_figures; one set for each plan.
+constexpr std::size_t int_field_count(bool residual) {
+    return std::count_if(result_figures.begin(), result_figures.end(),
+                         [&](const result_figure& f) { return f.value && figure_of(f, residual); });
+}
+constexpr std::size_t text_field_count(bool residual) {
+    return std::count_if(result_figures.begin(), result_figures.end(),
+                         [&](const result_figure& f) { return f.text && figure_of(f, residual); });
+}
 
-constexpr std::array<int_field, int_field_count> int_fields = [] {
-    std::array<int_field, int_field_count> fields{};
+template <bool residual>
+constexpr std::array<int_field, int_field_count(residual)> int_fields = [] {
+    std::array<int_field, int_field_count(residual)> fields{};
     std::size_t at = 0;
     for (const result_figure& figure : result_figures) {
-        if (figure.value != nullptr) {
+        if (figure.value != nullptr && figure_of(figure, residual)) {
             fields[at++] = {padded_key(figure.name), figure.value};
         }
     }
     return fields;
 }();
 
-constexpr std::array<text_field, text_field_count> text_fields = [] {
-    std::array<text_field, text_field_count> fields{};
+template <bool residual>
+constexpr std::array<text_field, text_field_count(residual)> text_fields = [] {
+    std::array<text_field, text_field_count(residual)> fields{};
     std::size_t at = 0;
     for (const result_figure& figure : result_figures) {
-        if (figure.text != nullptr) {
+        if (figure.text != nullptr && figure_of(figure, residual)) {
             fields[at++] = {padded_key(figure.text_name), figure.text};
         }
     }
@@ -101,16 +107,38 @@ char* write_text(char* at, std::string_view cp932) {
 
 }  // namespace
 
+namespace {
+
+template <bool residual>
+char* write_figures(char* at, const calc_result& r) {
+    *at++ = '{';
+    for (const int_field& field : int_fields<residual>) {
+        at = write_key(at, field.key);
+        at = std::to_chars(at, at + 11, r.*field.value).ptr;
+        *at++ = ',';
+    }
+    for (const text_field& field : text_fields<residual>) {
+        at = write_key(at, field.key);
+        at = write_text(at, r.*field.text);
+        *at++ = ',';
+    }
+    at[-1] = '}';
+    return at;
+}
+
+}  // namespace
+
 std::size_t outcome_json_bound(const calc_outcome& outcome) {
     if (!outcome.result) {
         return 16 + 6 * outcome.message.size();
     }
-    // Keys, figures and the padding of the last key take under 600 bytes; a text byte becomes at
+    // Keys, figures and the padding of the last key take under 700 bytes; a text byte becomes at
     // most a six-byte escape.
     std::size_t text_bytes = 0;
-    for (const text_field& field : text_fields) {
+    for (const text_field& field : text_fields<true>) {
         text_bytes += ((*outcome.result).*field.text).size();
     }
+    text_bytes += outcome.result->comparison_text.size();
     return 1024 + 6 * text_bytes;
 }
 
@@ -121,20 +149,8 @@ char* write_outcome_json(char* at, const calc_outcome& outcome) {
         line += '}';
         return std::copy(line.begin(), line.end(), at);
     }
-    const calc_result& r = *outcome.result;
-    *at++ = '{';
-    for (const int_field& field : int_fields) {
-        at = write_key(at, field.key);
-        at = std::to_chars(at, at + 11, r.*field.value).ptr;
-        *at++ = ',';
-    }
-    for (const text_field& field : text_fields) {
-        at = write_key(at, field.key);
-        at = write_text(at, r.*field.text);
-        *at++ = ',';
-    }
-    at[-1] = '}';
-    return at;
+    return outcome.result->residual_plan() ? write_figures<true>(at, *outcome.result)
+                                           : write_figures<false>(at, *outcome.result);
 }
 
 void append_outcome_json(std::string& out, const calc_outcome& outcome) {

@@ -29,7 +29,7 @@ std::optional<std::string> read_json_key(quote_request& request, const std::stri
         // A misspelt key would otherwise quietly read as an empty field.
         return "unknown key " + key_literal(key);
     }
-    if (found->text != nullptr) {
+    if (std::string* target = key_text(*found, request)) {
         if (!value.is_string()) {
             return key_literal(key) + " must be a string";
         }
@@ -37,7 +37,7 @@ std::optional<std::string> read_json_key(quote_request& request, const std::stri
         if (!text) {
             return key_literal(key) + " holds a character that code page 932 cannot hold";
         }
-        request.inputs.*found->text = std::move(*text);
+        *target = std::move(*text);
         return std::nullopt;
     }
     if (!value.is_number_integer()) {

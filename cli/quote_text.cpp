@@ -1,5 +1,6 @@
 #include "cli/quote_text.h"
 
+#include "calc/amount_text.h"
 #include "calc/result_figures.h"
 #include "text/cp932.h"
 
@@ -32,12 +33,35 @@ void append_count(std::string& out, std::string_view cp932_count) {
     out += " 回";
 }
 
+void append_amount_row(std::string& out, std::string_view label, std::int32_t value) {
+    append_row(out, label, amount_text(value, amount_width));
+    out += '\n';
+}
+
 }  // namespace
+
+std::string price_rows(const price_figures& prices) {
+    std::string out;
+    for (const price_line& line : price_lines) {
+        append_amount_row(out, line.label, prices.*line.value);
+        if (line.value == &price_figures::discount) {
+            append_amount_row(out, "現金販売価格", prices.cash_price);
+        }
+    }
+    append_amount_row(out, "差引残高", prices.net_balance);
+    return out;
+}
+
+std::string payment_total_row(std::int32_t total) {
+    std::string out;
+    append_amount_row(out, "お支払総額", total);
+    return out;
+}
 
 std::string quote_table(const calc_result& result, const current_flags& flags) {
     std::string out;
     for (const result_figure& figure : result_figures) {
-        if (figure.label.empty()) {
+        if (figure.label.empty() || !figure_of(figure, result.residual_plan())) {
             continue;
         }
         append_row(out, std::string(figure_label(figure, flags)) + std::string(figure.label_end),

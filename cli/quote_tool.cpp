@@ -1,6 +1,7 @@
 #include "cli/quote_tool.h"
 
 #include "cli/batch.h"
+#include "cli/extended_quote.h"
 #include "cli/plan_output.h"
 #include "cli/quote_json.h"
 #include "cli/quote_request.h"
@@ -61,16 +62,23 @@ int run_tool(std::span<const std::string_view> args, std::istream& in, std::ostr
         return exit_failure;
     }
     const calc_inputs& inputs = std::get<calc_inputs>(read);
+    auto read_extras = option_extras(options);
+    if (const auto* problem = std::get_if<std::string>(&read_extras)) {
+        err << "carloan-quote: " << *problem << '\n';
+        return exit_failure;
+    }
+    const quote_extras& extras = std::get<quote_extras>(read_extras);
     if (options.compare_counts) {
-        return print_comparison(inputs, options.flags, *options.compare_counts, options.json, out,
-                                err);
+        return print_comparison(inputs, options.flags, extras, *options.compare_counts,
+                                options.json, out, err);
     }
     if (options.budget) {
         return print_solution(inputs, options.flags, *options.budget, options.solve, options.json,
                               out, err);
     }
 
-    const calc_outcome outcome = calculate(inputs, options.flags);
+    const extended_outcome quoted = quote_extended(inputs, options.flags, extras);
+    const calc_outcome& outcome = quoted.outcome;
     std::optional<expansion> schedule;
     if (options.schedule && outcome.result) {
         auto expanded = quote_schedule(options, *outcome.result);
@@ -89,13 +97,19 @@ int run_tool(std::span<const std::string_view> args, std::istream& in, std::ostr
             text = schedule_csv(payment_rows(schedule->rows));
         }
     } else if (options.json) {
-        append_outcome_json(text, outcome);
+        append_extended_json(text, quoted);
         if (schedule) {
             add_schedule_json(text, *schedule);
         }
         text += '\n';
     } else if (outcome.result) {
-        text = quote_table(*outcome.result, options.flags);
+        if (quoted.prices) {
+            text = price_rows(*quoted.prices);
+        }
+        text += quote_table(*outcome.result, options.flags);
+        if (quoted.prices) {
+            text += payment_total_row(quoted.payment_total);
+        }
         if (schedule && schedule->message.empty()) {
             text += '\n';
             for (const std::string& line : schedule->lines) {

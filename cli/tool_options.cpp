@@ -11,14 +11,15 @@ namespace {
 
 using option_error = std::optional<std::string>;
 
-// One row per option. A row either fills a field text or applies its own handler; the usage text
-// is made from the same rows.
+// One row per option. A row fills a field text or a price line, or applies its own handler; the
+// usage text is made from the same rows.
 struct option_row {
     std::string_view name;
     std::string_view value_name;  // empty for a switch
     std::string_view help;
     std::string calc_inputs::*field = nullptr;
     option_error (*apply)(tool_options&, std::string_view value) = nullptr;
+    std::string price_line_texts::*price = nullptr;  // an amount of yen, as a field's
 };
 
 option_error set_method(tool_options& options, std::string_view value) {
@@ -123,6 +124,30 @@ option_error set_solve(tool_options& options, std::string_view value) {
     return std::nullopt;
 }
 
+// Yen as --balance takes them, or a percentage of --vehicle-price: "45%", "45.5％".
+option_error set_residual(tool_options& options, std::string_view value) {
+    std::optional<std::string> text;
+    for (const std::string_view percent : {std::string_view("%"), std::string_view("％")}) {
+        if (value.ends_with(percent)) {
+            text = option_number(value.substr(0, value.size() - percent.size()), number_kind::rate);
+            if (text) {
+                *text += '%';
+            }
+        }
+    }
+    if (!text && !value.ends_with("%") && !value.ends_with("％")) {
+        text = option_number(value, number_kind::amount);
+    }
+    if (!text) {
+        return "--residual takes an amount of yen, e.g. 957,000, or a percentage of "
+               "--vehicle-price, e.g. 45%";
+    }
+    options.extras.residual_given = true;
+    options.extras.residual_text = std::move(*text);
+    options.quote_given = true;
+    return std::nullopt;
+}
+
 template <bool tool_options::*on>
 option_error set_switch(tool_options& options, std::string_view) {
     options.*on = true;
@@ -139,6 +164,15 @@ option_error check_plan_options(const tool_options& options) {
     }
     if ((options.compare_counts || !options.solve.empty()) && options.schedule) {
         return "--schedule lists a single quote, not --compare or --solve";
+    }
+    if (options.extras.prices.any() && !options.texts.net_balance_text.empty()) {
+        return "the price lines make the net balance: --balance goes without them";
+    }
+    if (!options.solve.empty() && options.extras.any()) {
+        return "--solve starts from --balance, without --residual or the price lines";
+    }
+    if (options.schedule && options.extras.residual_given) {
+        return "--schedule lists the ordinary plan, not the residual-value plan";
     }
     return std::nullopt;
 }
@@ -159,6 +193,21 @@ const std::array option_rows{
                set_method},
     option_row{"--cycle", "1|2", "first-cycle (default) or second-cycle booking", nullptr,
                set_cycle},
+    option_row{"--residual", "YEN|PERCENT%",
+               "residual-value plan: the last payment, e.g. 957,000 or 45% of --vehicle-price",
+               nullptr, set_residual},
+    option_row{"--vehicle-price", "YEN", "price line 車両本体価格 (vehicle price)", nullptr,
+               nullptr, &price_line_texts::vehicle_price_text},
+    option_row{"--accessories", "YEN", "price line 付属品 (accessories)", nullptr, nullptr,
+               &price_line_texts::accessories_text},
+    option_row{"--expenses", "YEN", "price line 諸費用 (fees and expenses)", nullptr, nullptr,
+               &price_line_texts::expenses_text},
+    option_row{"--discount", "YEN", "price line 値引き (discount)", nullptr, nullptr,
+               &price_line_texts::discount_text},
+    option_row{"--down-payment", "YEN", "price line 頭金 (down payment)", nullptr, nullptr,
+               &price_line_texts::down_payment_text},
+    option_row{"--trade-in", "YEN", "price line 下取り価格 (trade-in)", nullptr, nullptr,
+               &price_line_texts::trade_in_text},
     option_row{"--schedule", "YEAR/MONTH",
                "list the payments month by month, the first in YEAR/MONTH (1900 to 2100)", nullptr,
                set_schedule},
@@ -219,12 +268,14 @@ std::variant<tool_options, std::string> parse_options(std::span<const std::strin
             }
             value = args[++i];
         }
-        if (row->field != nullptr) {
-            std::optional<std::string> number = option_number(*value, kind_of(row->field));
+        if (row->field != nullptr || row->price != nullptr) {
+            std::optional<std::string> number = option_number(
+                *value, row->field != nullptr ? kind_of(row->field) : number_kind::amount);
             if (!number) {
                 return std::string(name) + " takes a number, not " + std::string(*value);
             }
-            options.texts.*row->field = std::move(*number);
+            (row->field != nullptr ? options.texts.*row->field
+                                   : options.extras.prices.*row->price) = std::move(*number);
             options.quote_given = true;
         } else if (option_error problem = row->apply(options, value.value_or(""))) {
             return std::move(*problem);
@@ -248,12 +299,16 @@ std::variant<tool_options, std::string> parse_options(std::span<const std::strin
 std::string usage_text() {
     std::string text =
         "Usage: carloan-quote --rate TEXT --payments TEXT --balance TEXT [options]\n"
+        "       carloan-quote --rate TEXT --payments TEXT --vehicle-price YEN ... [--residual "
+        "YEN]\n"
         "       carloan-quote ... --compare 12,24,36 | --budget YEN --solve balance|payments\n"
         "       carloan-quote --batch < quotes.jsonl\n"
         "\n"
         "Quotes an auto loan: loan fee, loan amount, first and later payments, bonus payments\n"
         "and the equal-payment comparison figure. Numbers are read as the quote form reads\n"
-        "them, full-width digits too, but only when the whole value is one.\n"
+        "them, full-width digits too, but only when the whole value is one. Given any price\n"
+        "line, the net balance is the vehicle price + accessories + expenses - discount\n"
+        "- down payment - trade-in. A residual given in percent is rounded down to 1,000 yen.\n"
         "\n";
     for (const option_row& row : option_rows) {
         std::string left = "  " + std::string(row.name);
@@ -270,12 +325,39 @@ std::string usage_text() {
         "\n"
         "Batch lines hold the string keys rate_text, payment_count_text, net_balance_text,\n"
         "skip_months_text, bonus_addition_text, bonus_count_text, deferment_text and the integer\n"
-        "keys bonus_method (1 = total method) and cycle_mode (2 = second cycle).\n"
+        "keys bonus_method (1 = total method) and cycle_mode (2 = second cycle); residual_text\n"
+        "(yen or a percentage, as --residual) asks for the residual-value plan, and the price\n"
+        "lines vehicle_price_text, accessories_text, expenses_text, discount_text,\n"
+        "down_payment_text and trade_in_text make the net balance.\n"
+        "A residual-value plan adds final_payment, final_payment_text and residual and has no\n"
+        "comparison; price lines add vehicle_price, accessories, expenses, discount,\n"
+        "down_payment, trade_in, cash_price (現金販売価格) and total_payment (お支払総額).\n"
         "\n"
         "Exit status: 0 quoted; 1 bad options or a batch line that could not be read;\n"
         "2 an input is missing or out of range, or a figure would be (the message says which),\n"
         "or nothing meets --budget; 3 the schedule cannot be listed (the message says why).\n";
     return text;
+}
+
+std::variant<quote_extras, std::string> option_extras(const tool_options& options) {
+    quote_extras extras;
+    extras.residual_given = options.extras.residual_given;
+    for (const option_row& row : option_rows) {
+        std::string* target = row.price != nullptr        ? &(extras.prices.*row.price)
+                              : row.apply == set_residual ? &extras.residual_text
+                                                          : nullptr;
+        if (target == nullptr) {
+            continue;
+        }
+        const std::string& typed =
+            row.price != nullptr ? options.extras.prices.*row.price : options.extras.residual_text;
+        std::optional<std::string> text = field_text(typed);
+        if (!text) {
+            return std::string(row.name) + " holds a character that code page 932 cannot hold";
+        }
+        *target = std::move(*text);
+    }
+    return extras;
 }
 
 std::variant<calc_inputs, std::string> option_inputs(const tool_options& options) {

@@ -3,6 +3,7 @@
 // Texts stay as typed (UTF-8) until option_inputs turns them into the form's texts.
 
 #include "calc/calculate.h"
+#include "cli/quote_request.h"
 #include "schedule/expand.h"
 
 #include <optional>
@@ -29,6 +30,9 @@ struct tool_options {
     std::optional<std::string> compare_counts;
     std::optional<std::string> budget;
     std::string solve;  // "balance" or "payments"
+
+    // The residual ("45%" when typed as a percentage) and the price lines; UTF-8, as typed.
+    quote_extras extras;
 };
 
 // The options, or why they cannot be used.
@@ -39,5 +43,7 @@ std::string usage_text();
 // The quote's texts as the form would hold them, or which option holds a character code page 932
 // cannot hold.
 std::variant<calc_inputs, std::string> option_inputs(const tool_options& options);
+// The same for the residual and the price lines.
+std::variant<quote_extras, std::string> option_extras(const tool_options& options);
 
 }  // namespace carloan

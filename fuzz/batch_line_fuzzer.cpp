@@ -24,6 +24,7 @@ void check_readers_agree(std::string_view line) {
     const auto full = carloan::parse_json_quote_line(line);
     const auto* request = std::get_if<quote_request>(&full);
     if (request == nullptr || !(request->inputs == plain.inputs) ||
+        !(request->extras == plain.extras) ||
         request->flags.bonus_method != plain.flags.bonus_method ||
         request->flags.cycle_mode != plain.flags.cycle_mode) {
         std::abort();

@@ -1,6 +1,7 @@
 #include "plans/plan_comparison.h"
 
 #include "calc/amount_text.h"
+#include "calc/residual_plan.h"
 #include "calc/result_figures.h"
 #include "text/cp932.h"
 
@@ -165,7 +166,22 @@ std::vector<plan_column> compare_plans(const calc_inputs& inputs, const current_
     return columns;
 }
 
-std::vector<plan_row> plan_rows(std::span<const plan_column> columns, const current_flags& flags) {
+std::vector<plan_column> compare_residual_plans(const calc_inputs& inputs,
+                                                const current_flags& flags,
+                                                std::span<const std::int32_t> counts,
+                                                std::string_view residual_text,
+                                                std::optional<std::int32_t> vehicle_price) {
+    std::vector<plan_column> columns;
+    columns.reserve(counts.size());
+    for (const std::int32_t count : counts) {
+        columns.push_back({count, quote_residual_plan(with_payment_count(inputs, count), flags,
+                                                      residual_text, vehicle_price)});
+    }
+    return columns;
+}
+
+std::vector<plan_row> plan_rows(std::span<const plan_column> columns, const current_flags& flags,
+                                bool residual_plans) {
     std::vector<plan_row> rows;
     plan_row& count_row = rows.emplace_back(plan_row{cp932("返済回数"), {}});
     for (const plan_column& column : columns) {
@@ -173,7 +189,7 @@ std::vector<plan_row> plan_rows(std::span<const plan_column> columns, const curr
     }
     const std::string none = cp932("－");
     for (const result_figure& figure : result_figures) {
-        if (figure.label.empty()) {
+        if (figure.label.empty() || !figure_of(figure, residual_plans)) {
             continue;
         }
         plan_row& row = rows.emplace_back(plan_row{cp932(figure_label(figure, flags)), {}});

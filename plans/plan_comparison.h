@@ -6,6 +6,7 @@
 #include "calc/calculate.h"
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -45,6 +46,14 @@ bool bonuses_fit(const calc_inputs& inputs);
 std::vector<plan_column> compare_plans(const calc_inputs& inputs, const current_flags& flags,
                                        std::span<const std::int32_t> counts);
 
+// The same with each count quoted as a residual plan of the residual typed (yen, or a percentage
+// of the vehicle price); the residual plan refuses a term that cannot hold its bonuses itself.
+std::vector<plan_column> compare_residual_plans(const calc_inputs& inputs,
+                                                const current_flags& flags,
+                                                std::span<const std::int32_t> counts,
+                                                std::string_view residual_text,
+                                                std::optional<std::int32_t> vehicle_price);
+
 // One labelled row of the comparison: a cell per column, blanks trimmed, "－" for a column whose
 // calculation stopped with a message.
 struct plan_row {
@@ -53,7 +62,8 @@ struct plan_row {
 };
 
 // 返済回数, 融資手数料, 融資額, １回目, ２回目以降, the bonus row (named after the bonus method),
-// Ｓ１均等比較.
-std::vector<plan_row> plan_rows(std::span<const plan_column> columns, const current_flags& flags);
+// Ｓ１均等比較; for residual plans 最終回（残価） in place of Ｓ１均等比較.
+std::vector<plan_row> plan_rows(std::span<const plan_column> columns, const current_flags& flags,
+                                bool residual_plans = false);
 
 }  // namespace carloan

@@ -2,8 +2,10 @@
 
 #include "quote_test_folder.h"
 #include "storage/branch_settings_file.h"
+#include "storage/quote_calculation.h"
 
 #include "storage/atomic_file.h"
+#include "text/cp932.h"
 
 #include <gtest/gtest.h>
 
@@ -213,6 +215,84 @@ TEST(interrupted_saves, temporaries_go_when_abandoned_and_never_anything_else) {
             ::close(fd);
         }
     }
+}
+
+std::string bytes_of(const extension_block& block) {
+    return {reinterpret_cast<const char*>(&block), sizeof block};
+}
+
+quote_extension sample_extension() {
+    quote_extension extension{};
+    extension.residual = 957000;
+    extension.residual_percent = 4550;
+    write_slot(extension.vehicle_price_text, "2,100,000");
+    write_slot(extension.down_payment_text, "300,000");
+    return extension;
+}
+
+// The block comes back whole; cut short, damaged or of an unknown version it is left out with a
+// message and the record still opens; an empty extension keeps the file the bare record.
+TEST(quote_extension, reads_back_and_is_left_out_when_cut_short_damaged_or_unknown) {
+    testing::scratch_folder folder;
+    const quote_record record = patterned_record(4);
+    const fs::path file = folder.path() / "residual.car";
+    ASSERT_TRUE(save_quote_with_extension(file, record, sample_extension()));
+    const std::string whole = testing::file_bytes(file);
+    ASSERT_EQ(whole, bytes_of(record) + bytes_of(block_of(sample_extension())));
+    ASSERT_TRUE(save_quote_with_extension(folder.path() / "plain.car", record, quote_extension{}));
+    EXPECT_EQ(testing::file_bytes(folder.path() / "plain.car"), bytes_of(record));
+
+    extension_block unknown = block_of(sample_extension());
+    unknown.version = 2;
+    unknown.checksum = crc32(std::span(reinterpret_cast<const char*>(&unknown), 116));
+    std::string flipped = whole;
+    flipped[464 + 20] ^= 1;
+    const std::string cut_short = "残価・価格明細の記録が途中で切れているため読み込みませんでした";
+    const std::string damaged = "残価・価格明細の記録が壊れているため読み込みませんでした";
+    struct row {
+        std::string bytes;
+        bool extension_read;
+        std::string message;
+    } rows[] = {
+        {whole, true, ""},
+        {bytes_of(record), false, ""},
+        {whole.substr(0, 466), false, cut_short},
+        {whole.substr(0, 474), false, cut_short},
+        {whole.substr(0, whole.size() - 1), false, cut_short},
+        {flipped, false, damaged},
+        {whole + "x", false, damaged},
+        {bytes_of(record) + bytes_of(unknown), false,
+         "残価・価格明細の記録の形式が分からないため読み込みませんでした"},
+    };
+    for (const row& r : rows) {
+        SCOPED_TRACE(r.bytes.size());
+        quote_record opened{};
+        quote_extension extension = sample_extension();
+        std::string message = "left over";
+        const quote_extension expected = sample_extension();
+        const quote_extension zero_extension{};
+        ASSERT_TRUE(open_quote_with_extension(folder.write("opened.car", r.bytes), opened,
+                                              extension, message));
+        EXPECT_EQ(bytes_of(opened), bytes_of(record));
+        EXPECT_EQ(message, r.message);
+        EXPECT_EQ(std::memcmp(&extension, r.extension_read ? &expected : &zero_extension,
+                              sizeof extension),
+                  0);
+    }
+    // The residual comes back as it was typed.
+    const std::pair<residual_amount, const char*> residuals[] = {{{1365000, 4550}, "45.5%"},
+                                                                 {{1357500, 4525}, "45.25%"},
+                                                                 {{1350000, 4500}, "45%"},
+                                                                 {{957000, 0}, "957000"},
+                                                                 {{0, 0}, ""}};
+    for (const auto& [residual, text] : residuals) {
+        quote_extension stored{};
+        store_extension(stored, price_line_texts{"3,000,000"}, residual);
+        EXPECT_EQ(residual_text_of(stored), text);
+        EXPECT_EQ(price_lines_of(stored), price_line_texts{"3,000,000"});
+    }
+    // Known CRC-32 of "123456789".
+    EXPECT_EQ(crc32(std::span<const char>("123456789", 9)), 0xCBF43926u);
 }
 
 }  // namespace
