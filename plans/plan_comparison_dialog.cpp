@@ -4,12 +4,11 @@
 #include "plans/budget_search.h"
 #include "plans/plan_page.h"
 #include "print/page_strings.h"
-#include "print/print_pages.h"
 #include "text/cp932.h"
 #include "text/qt_text.h"
 #include "ui/ascii_digits.h"
 #include "ui/dialog_placement.h"
-#include "ui/file_dialog.h"
+#include "ui/printout.h"
 #include "ui/message_box.h"
 #include "ui/session.h"
 #include "ui_plan_comparison_dialog.h"
@@ -302,26 +301,25 @@ void plan_comparison_dialog::use_answer() {
     accept();
 }
 
-std::vector<page_string> plan_comparison_dialog::page() const {
-    return plan_comparison_page(columns_, session_.flags.bonus_method, session_.record,
-                                session_.settings, session_.customer_name, print_time());
+// The comparison as shown, through the estimate's printer, preview and PDF paths.
+printout plan_comparison_dialog::comparison_printout() const {
+    return {utf8(plan_page_title), [this](const local_time& now) {
+                return drawing_of(
+                    {plan_comparison_page(columns_, session_.flags.bonus_method, session_.record,
+                                          session_.settings, session_.customer_name, now)});
+            }};
 }
 
-// The comparison as shown, through the estimate's printer, preview and PDF paths.
 void plan_comparison_dialog::print() {
-    print_pages(this, utf8(plan_page_title), 1, drawing_of({page()}));
+    print_printout(this, comparison_printout());
 }
 
 void plan_comparison_dialog::preview() {
-    preview_pages(this, utf8(plan_page_title), 1, drawing_of({page()}));
+    preview_printout(this, comparison_printout());
 }
 
 void plan_comparison_dialog::save_pdf() {
-    const QString title = utf8(plan_page_title);
-    save_file(this, pdf_file, from_cp932(session_.customer_name), title,
-              [this, &title](const QString& path) {
-                  return write_pdf(path, title, 1, drawing_of({page()}));
-              });
+    save_printout_pdf(this, comparison_printout(), from_cp932(session_.customer_name));
 }
 
 std::optional<plan_choice> run_plan_comparison_dialog(QWidget* main_window,

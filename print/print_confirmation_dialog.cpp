@@ -8,7 +8,6 @@
 #include "storage/branch_settings_dialog.h"
 #include "text/cp932.h"
 #include "text/qt_text.h"
-#include "ui/file_dialog.h"
 #include "ui/message_box.h"
 #include "ui/session.h"
 #include "ui_print_confirmation_dialog.h"
@@ -86,7 +85,7 @@ void print_confirmation_dialog::preview() {
     if (const std::optional<quote_record> record = confirmed_record()) {
         session_state shown = session_;
         shown.record = *record;
-        preview_estimate(this, shown);
+        preview_printout(this, estimate_printout(shown));
     }
 }
 
@@ -94,10 +93,8 @@ void print_confirmation_dialog::save_pdf() {
     if (const std::optional<quote_record> record = confirmed_record()) {
         session_state shown = session_;
         shown.record = *record;
-        save_file(this, pdf_file, from_cp932(read_slot(record->customer_name)),
-                  estimate_document_name, [&shown](const QString& path) {
-                      return write_estimate_pdf(path, shown, print_time());
-                  });
+        save_printout_pdf(this, estimate_printout(shown),
+                          from_cp932(read_slot(record->customer_name)));
     }
 }
 
