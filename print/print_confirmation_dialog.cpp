@@ -30,12 +30,12 @@ print_confirmation_dialog::print_confirmation_dialog(QWidget* main_window, sessi
         field->setValidator(new cp932_validator(field));
     }
     namespace control = print_confirmation_control;
-    new input_method_router(this, input_method_dialog::print_confirmation,
-                            {{ui_->customer_name, control::customer_name},
-                             {ui_->remark_1, control::remark_1},
-                             {ui_->remark_2, control::remark_2},
-                             {ui_->remark_3, control::remark_3},
-                             {ui_->remark_4, control::remark_4}});
+    // Every text field takes Japanese.
+    new input_method_router(this, {{ui_->customer_name, control::customer_name, true},
+                                   {ui_->remark_1, control::remark_1, true},
+                                   {ui_->remark_2, control::remark_2, true},
+                                   {ui_->remark_3, control::remark_3, true},
+                                   {ui_->remark_4, control::remark_4, true}});
     ui_->remark_1->setText(from_cp932(read_slot(record.remark_1)));
     ui_->remark_2->setText(from_cp932(read_slot(record.remark_2)));
     ui_->remark_3->setText(from_cp932(read_slot(record.remark_3)));
