@@ -175,7 +175,7 @@ main_window::main_window(session_state& session, main_window_steps steps, QWidge
     show_flags();
     clear_status();
     ui_->rate_field->setFocus();
-    setWindowTitle(new_quote_title);
+    show_title();
     take_as_saved();
 }
 
@@ -430,10 +430,17 @@ void main_window::show_flags() {
     ui_->cycle_toggle->setAccessibleName(ui_->cycle_label->text());
 }
 
-// The title names only a quote file that exists; the print confirmation proposes its customer.
+// Only a quote file that exists is named; the print confirmation proposes its customer.
 void main_window::show_quote_name() {
-    setWindowTitle(from_cp932(session_.quote_name));
-    session_.customer_name = customer_name_from_title(session_.quote_name);
+    session_.quote_file_name = session_.quote_name;
+    session_.customer_name = customer_name_from_quote_name(session_.quote_file_name);
+    show_title();
+}
+
+// The title only shows the session's name; no dialog reads it back.
+void main_window::show_title() {
+    setWindowTitle(session_.quote_file_name.empty() ? new_quote_title
+                                                    : from_cp932(session_.quote_file_name));
 }
 
 // Figures that no longer belong to the inputs must not be read out as theirs.
