@@ -124,6 +124,7 @@ class main_window : public QDialog {
     void show_figures_stale(bool stale);
     void show_flags();
     void show_quote_name();
+    void show_title();
     void clear_status();
     void show_status(const QString& text);
     void reformat_amount(QLineEdit* field);

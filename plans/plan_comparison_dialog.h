@@ -6,7 +6,6 @@
 
 #include "calc/calculate.h"
 #include "plans/plan_comparison.h"
-#include "print/page_strings.h"
 
 #include <QDialog>
 
@@ -24,6 +23,7 @@ class plan_comparison_dialog;
 
 namespace carloan {
 
+struct printout;
 struct session_state;
 
 // What the main window puts into its form before it calculates again. Code page 932; an empty
@@ -63,7 +63,7 @@ class plan_comparison_dialog : public QDialog {
     void show_answer(const std::optional<calc_result>& answer, bool balance_solved);
     void show_no_answer(std::string_view reason);
     void show_columns();
-    std::vector<page_string> page() const;
+    printout comparison_printout() const;
     std::optional<std::size_t> chosen_column() const;
     void show_usable_count();
 

@@ -58,11 +58,12 @@ void draw_page(QPainter& painter, const std::vector<page_string>& page) {
     painter.restore();
 }
 
-page_drawing drawing_of(std::vector<std::vector<page_string>> pages) {
+drawn_pages drawing_of(std::vector<std::vector<page_string>> pages) {
+    const int count = static_cast<int>(pages.size());
     auto shared = std::make_shared<const std::vector<std::vector<page_string>>>(std::move(pages));
-    return [shared](QPainter& painter, int index) {
-        draw_page(painter, shared->at(static_cast<std::size_t>(index)));
-    };
+    return {count, [shared](QPainter& painter, int index) {
+                draw_page(painter, shared->at(static_cast<std::size_t>(index)));
+            }};
 }
 
 }  // namespace carloan

@@ -23,7 +23,13 @@ void draw_page(QPainter& painter, const std::vector<page_string>& page);
 // Draws page `index` (from 0) with the painter at the printable area's top-left corner.
 using page_drawing = std::function<void(QPainter& painter, int index)>;
 
+// Pages ready for a device: how many, and how each is drawn.
+struct drawn_pages {
+    int count = 0;
+    page_drawing draw;
+};
+
 // The drawing of pages laid out in advance, each with draw_page.
-page_drawing drawing_of(std::vector<std::vector<page_string>> pages);
+drawn_pages drawing_of(std::vector<std::vector<page_string>> pages);
 
 }  // namespace carloan

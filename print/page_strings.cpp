@@ -32,8 +32,8 @@ std::string bonus_row_label(std::int32_t bonus_method) {
                              : page_text("    ボーナス月加算金額 ");
 }
 
-std::string customer_name_from_title(std::string_view title) {
-    std::string name(cp932_prefix(title, customer_name_limit));
+std::string customer_name_from_quote_name(std::string_view quote_name) {
+    std::string name(cp932_prefix(quote_name, customer_name_limit));
     // A dot is never the second byte of a double-byte character, so this cannot split one.
     if (name.size() >= 4 && name[name.size() - 4] == '.') {
         name.resize(name.size() - 4);

@@ -47,8 +47,8 @@ std::string bonus_row_label(std::int32_t bonus_method);
 
 inline constexpr std::size_t customer_name_limit = 29;
 
-// The customer name a main window title proposes: its first 29 bytes, less a trailing dot and
+// The customer name a quote file name proposes: its first 29 bytes, less a trailing dot and
 // three bytes ("ABC.car" gives "ABC"). Code page 932 in and out.
-std::string customer_name_from_title(std::string_view title);
+std::string customer_name_from_quote_name(std::string_view quote_name);
 
 }  // namespace carloan

@@ -8,7 +8,6 @@
 #include "storage/branch_settings_dialog.h"
 #include "text/cp932.h"
 #include "text/qt_text.h"
-#include "ui/file_dialog.h"
 #include "ui/message_box.h"
 #include "ui/session.h"
 #include "ui_print_confirmation_dialog.h"
@@ -31,12 +30,12 @@ print_confirmation_dialog::print_confirmation_dialog(QWidget* main_window, sessi
         field->setValidator(new cp932_validator(field));
     }
     namespace control = print_confirmation_control;
-    new input_method_router(this, input_method_dialog::print_confirmation,
-                            {{ui_->customer_name, control::customer_name},
-                             {ui_->remark_1, control::remark_1},
-                             {ui_->remark_2, control::remark_2},
-                             {ui_->remark_3, control::remark_3},
-                             {ui_->remark_4, control::remark_4}});
+    // Every text field takes Japanese.
+    new input_method_router(this, {{ui_->customer_name, control::customer_name, true},
+                                   {ui_->remark_1, control::remark_1, true},
+                                   {ui_->remark_2, control::remark_2, true},
+                                   {ui_->remark_3, control::remark_3, true},
+                                   {ui_->remark_4, control::remark_4, true}});
     ui_->remark_1->setText(from_cp932(read_slot(record.remark_1)));
     ui_->remark_2->setText(from_cp932(read_slot(record.remark_2)));
     ui_->remark_3->setText(from_cp932(read_slot(record.remark_3)));
@@ -86,7 +85,7 @@ void print_confirmation_dialog::preview() {
     if (const std::optional<quote_record> record = confirmed_record()) {
         session_state shown = session_;
         shown.record = *record;
-        preview_estimate(this, shown);
+        preview_printout(this, estimate_printout(shown));
     }
 }
 
@@ -94,10 +93,8 @@ void print_confirmation_dialog::save_pdf() {
     if (const std::optional<quote_record> record = confirmed_record()) {
         session_state shown = session_;
         shown.record = *record;
-        save_file(this, pdf_file, from_cp932(read_slot(record->customer_name)),
-                  estimate_document_name, [&shown](const QString& path) {
-                      return write_estimate_pdf(path, shown, print_time());
-                  });
+        save_printout_pdf(this, estimate_printout(shown),
+                          from_cp932(read_slot(record->customer_name)));
     }
 }
 

@@ -55,13 +55,12 @@ std::unique_ptr<QPrinter> open_system_printer(const QString& name) {
 const QPageLayout pdf_page_layout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                   QMarginsF(0, 0, 0, 0));
 
-void draw_pages(QPainter& painter, QPagedPaintDevice& device, int page_count,
-                const page_drawing& draw) {
-    for (int index = 0; index < page_count; ++index) {
+void draw_pages(QPainter& painter, QPagedPaintDevice& device, const drawn_pages& pages) {
+    for (int index = 0; index < pages.count; ++index) {
         if (index > 0) {
             device.newPage();
         }
-        draw(painter, index);
+        pages.draw(painter, index);
     }
 }
 
@@ -94,8 +93,7 @@ local_time print_time() {
     return current_platform().local_clock();
 }
 
-bool print_pages(QWidget* owner, const QString& document_name, int page_count,
-                 const page_drawing& draw) {
+bool print_pages(QWidget* owner, const QString& document_name, const drawn_pages& pages) {
     const print_platform& platform = current_platform();
     const QString name = platform.default_printer_name();
     if (name.isEmpty()) {
@@ -115,20 +113,19 @@ bool print_pages(QWidget* owner, const QString& document_name, int page_count,
         show_message(owner, caption_tavri, QStringLiteral("StartDocに失敗しました"));
         return false;
     }
-    draw_pages(painter, *printer, page_count, draw);
+    draw_pages(painter, *printer, pages);
     return painter.end();
 }
 
-void preview_pages(QWidget* parent, const QString& document_name, int page_count,
-                   const page_drawing& draw) {
+void preview_pages(QWidget* parent, const QString& document_name, const drawn_pages& pages) {
     const std::unique_ptr<QPrinter> printer = preview_printer();
     printer->setDocName(document_name);
     QPrintPreviewDialog preview(printer.get(), parent);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                     [page_count, &draw](QPrinter* target) {
+                     [&pages](QPrinter* target) {
                          QPainter painter;
                          if (painter.begin(target)) {
-                             draw_pages(painter, *target, page_count, draw);
+                             draw_pages(painter, *target, pages);
                          }
                      });
     // Qt's own size shows the page too small to read.
@@ -139,8 +136,7 @@ void preview_pages(QWidget* parent, const QString& document_name, int page_count
     preview.exec();
 }
 
-bool write_pdf(const QString& path, const QString& document_name, int page_count,
-               const page_drawing& draw) {
+bool write_pdf(const QString& path, const QString& document_name, const drawn_pages& pages) {
     // Drawn into memory first: the file is then written in one go by the writer every save uses,
     // which reports each failed write, sync or rename and keeps the old file whole.
     QByteArray bytes;
@@ -156,7 +152,7 @@ bool write_pdf(const QString& path, const QString& document_name, int page_count
         if (!painter.begin(&writer)) {
             return false;
         }
-        draw_pages(painter, writer, page_count, draw);
+        draw_pages(painter, writer, pages);
         if (!painter.end()) {
             return false;
         }

@@ -33,22 +33,19 @@ void set_print_platform(print_platform platform);
 // The moment a printout carries, from the platform's clock.
 local_time print_time();
 
-// Prints `page_count` pages as one document named `document_name` on the default printer, at
+// Prints the pages as one document named `document_name` on the default printer, at
 // page_dots_per_inch. True once the pages went to the printer; failures show their message over
 // `owner` (but for a job the printer system refused at its end) and print nothing.
-bool print_pages(QWidget* owner, const QString& document_name, int page_count,
-                 const page_drawing& draw);
+bool print_pages(QWidget* owner, const QString& document_name, const drawn_pages& pages);
 
 // Shows the pages in Qt's print preview over `parent`, laid out for the default printer (for an
 // A4 page when there is none); printing from the preview prints these pages.
-void preview_pages(QWidget* parent, const QString& document_name, int page_count,
-                   const page_drawing& draw);
+void preview_pages(QWidget* parent, const QString& document_name, const drawn_pages& pages);
 
 // Writes the pages as an A4 PDF whose origin is the paper's corner, text kept as text in the
 // embedded face. True once the whole file stands at `path`; on false an existing file there is
 // as it was and nothing else is left behind. A new file is private; one written over keeps its
 // permissions.
-bool write_pdf(const QString& path, const QString& document_name, int page_count,
-               const page_drawing& draw);
+bool write_pdf(const QString& path, const QString& document_name, const drawn_pages& pages);
 
 }  // namespace carloan

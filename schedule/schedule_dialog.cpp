@@ -7,6 +7,7 @@
 #include "text/qt_text.h"
 #include "ui/ascii_digits.h"
 #include "ui/dialog_placement.h"
+#include "ui/file_dialog.h"
 #include "ui/message_box.h"
 #include "ui/session.h"
 #include "ui_schedule_dialog.h"
@@ -135,24 +136,20 @@ void schedule_dialog::expand_schedule() {
 }
 
 void schedule_dialog::print_listed() {
-    print_schedule(this, session_.record, listed_);
+    print_printout(this, schedule_printout(session_.record, listed_));
 }
 
-void schedule_dialog::save_listed(const file_kind& kind, const file_writer& write) {
+QString schedule_dialog::file_name() const {
     const QString customer = from_cp932(read_slot(session_.record.customer_name));
-    const QString name =
-        customer.isEmpty() ? schedule_document_name : customer + u'_' + schedule_document_name;
-    save_file(this, kind, name, schedule_document_name, write);
+    return customer.isEmpty() ? schedule_document_name : customer + u'_' + schedule_document_name;
 }
 
 void schedule_dialog::save_pdf() {
-    save_listed(pdf_file, [this](const QString& path) {
-        return write_schedule_pdf(path, session_.record, listed_, print_time());
-    });
+    save_printout_pdf(this, schedule_printout(session_.record, listed_), file_name());
 }
 
 void schedule_dialog::save_csv() {
-    save_listed(csv_file, [this](const QString& path) {
+    save_file(this, csv_file, file_name(), schedule_document_name, [this](const QString& path) {
         return write_file_atomically(std::filesystem::path(path.toStdU16String()),
                                      schedule_csv(listed_));
     });

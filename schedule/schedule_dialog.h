@@ -6,9 +6,9 @@
 // 閉じる ends it.
 
 #include "schedule/expand.h"
-#include "ui/file_dialog.h"
 
 #include <QDialog>
+#include <QString>
 
 #include <memory>
 #include <string>
@@ -47,7 +47,7 @@ class schedule_dialog : public QDialog {
     void print_listed();
     void save_pdf();
     void save_csv();
-    void save_listed(const file_kind& kind, const file_writer& write);
+    QString file_name() const;
 
     std::unique_ptr<Ui::schedule_dialog> ui_;
     session_state& session_;

@@ -11,10 +11,10 @@
 
 #include "ui_branch_settings_dialog.h"
 
-#include <QEvent>
-
 #include <array>
 #include <span>
+#include <utility>
+#include <vector>
 
 namespace carloan {
 namespace {
@@ -25,6 +25,8 @@ struct text_field {
     int control;
     QLineEdit* form::*edit;
     std::span<char> (*slot)(branch_settings&);
+    // Switches the input method on; the telephone number is digits and dashes.
+    bool japanese = true;
 };
 
 // In the order 更新 reads them.
@@ -32,7 +34,7 @@ constexpr std::array<text_field, 8> text_fields{{
     {branch_settings_control::branch_name, &form::branch_name,
      [](branch_settings& s) -> std::span<char> { return s.branch_name; }},
     {branch_settings_control::telephone, &form::telephone,
-     [](branch_settings& s) -> std::span<char> { return s.telephone; }},
+     [](branch_settings& s) -> std::span<char> { return s.telephone; }, false},
     {branch_settings_control::staff_name, &form::staff_name,
      [](branch_settings& s) -> std::span<char> { return s.staff_name; }},
     {branch_settings_control::opening_line_1, &form::opening_line_1,
@@ -74,18 +76,19 @@ branch_settings_dialog::branch_settings_dialog(session_state& session, QWidget* 
     : QDialog(parent), ui_(std::make_unique<form>()), session_(session), path_(std::move(path)) {
     ui_->setupUi(this);
     move_to_screen_corner(this);
+    std::vector<input_method_field> input_fields;
     for (const text_field& f : text_fields) {
         QLineEdit* edit = (*ui_).*f.edit;
         edit->setValidator(new cp932_validator(edit));
-        edit->installEventFilter(this);
+        input_fields.push_back({edit, f.control, f.japanese});
     }
     // The telephone number is digits and dashes: keep any input method out of it.
     refuse_input_method(ui_->telephone);
-    connect(this, &branch_settings_dialog::field_focus_gained, this, [this](int control) {
-        input_method_focus_gained(this, input_method_dialog::branch_settings, control);
-    });
-    connect(this, &branch_settings_dialog::field_focus_lost, this,
-            [this](int) { input_method_focus_lost(this); });
+    auto* router = new input_method_router(this, std::move(input_fields));
+    connect(router, &input_method_router::focus_gained, this,
+            &branch_settings_dialog::field_focus_gained);
+    connect(router, &input_method_router::focus_lost, this,
+            &branch_settings_dialog::field_focus_lost);
     connect(ui_->update_button, &QPushButton::clicked, this,
             &branch_settings_dialog::update_settings);
     connect(ui_->standard_button, &QPushButton::clicked, this,
@@ -109,22 +112,6 @@ QLineEdit* branch_settings_dialog::field(int control) const {
 }
 
 void branch_settings_dialog::reject() {}
-
-bool branch_settings_dialog::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
-        for (const text_field& f : text_fields) {
-            if (watched != (*ui_).*f.edit) {
-                continue;
-            }
-            if (event->type() == QEvent::FocusIn) {
-                emit field_focus_gained(f.control);
-            } else {
-                emit field_focus_lost(f.control);
-            }
-        }
-    }
-    return QDialog::eventFilter(watched, event);
-}
 
 void branch_settings_dialog::update_settings() {
     for (const text_field& f : text_fields) {

@@ -55,9 +55,6 @@ class branch_settings_dialog : public QDialog {
     void field_focus_gained(int control);
     void field_focus_lost(int control);
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
     void update_settings();
     void put_standard_lines();

@@ -14,7 +14,8 @@ namespace carloan {
 namespace {
 
 constexpr std::size_t name_read_limit = 29;
-constexpr std::size_t title_read_limit = 79;
+// As far as the proposal is read: the name a window title could hold.
+constexpr std::size_t proposal_limit = 79;
 
 }  // namespace
 
@@ -30,13 +31,10 @@ save_name_dialog::save_name_dialog(QWidget* parent, session_state& session,
     connect(ui_->save_button, &QPushButton::clicked, this, &save_name_dialog::save);
     connect(ui_->cancel_button, &QPushButton::clicked, this, &save_name_dialog::reject);
 
-    // A window that has not saved, opened or printed a quote has nothing to propose.
-    if (parent) {
-        const QString title =
-            from_cp932(field_cp932(parent->window()->windowTitle(), title_read_limit));
-        if (title != QStringLiteral("新規")) {
-            ui_->name_field->setText(title);
-        }
+    // A quote that was never saved or opened has nothing to propose.
+    if (!session_.quote_file_name.empty()) {
+        ui_->name_field->setText(
+            from_cp932(field_cp932(from_cp932(session_.quote_file_name), proposal_limit)));
     }
     ui_->name_field->setFocus();
 }

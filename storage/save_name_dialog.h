@@ -23,7 +23,7 @@ inline constexpr int save = 1;    // 保存する, the default button
 inline constexpr int cancel = 2;  // ｷｬﾝｾﾙ, Esc and the close box
 }  // namespace save_name_control
 
-// Asks for the name a quote is saved under in `folder`, proposing the main window's title.
+// Asks for the name a quote is saved under in `folder`, proposing the session's quote file name.
 // 保存する with a usable name sets the session's quote name (".car" added) and path and closes;
 // with an empty or unusable name it shows why and stays open. Cancelling leaves "?????".
 // It writes no file.

@@ -1,21 +1,18 @@
 #pragma once
-// Per-field switching of the Japanese input method in the two dialogs that take free Japanese
-// text. A field of the dialog's set switches it on when it gains the focus; any field switches it
-// off when it loses the focus, so moving between two Japanese fields closes and reopens it, and
-// moving to a button or to the telephone field leaves it closed.
+// Per-field switching of the Japanese input method in the dialogs that take free Japanese text.
+// Each dialog names its own text fields and which of them take Japanese; a field that does
+// switches it on when it gains the focus, and any field switches it off when it loses the focus,
+// so moving between two Japanese fields closes and reopens it, and moving to a button or to the
+// telephone field leaves it closed.
 
 #include <QObject>
 
 #include <functional>
-#include <initializer_list>
-#include <utility>
 #include <vector>
 
 class QWidget;
 
 namespace carloan {
-
-enum class input_method_dialog { branch_settings, print_confirmation };
 
 // The one operation that talks to the platform: the dialog's own input context on (full-width
 // hiragana, romaji typing) or off. Windows uses the input-method manager; elsewhere it does
@@ -27,26 +24,39 @@ using input_method_switch = std::function<void(QWidget* dialog, bool on)>;
 // Replaces the switch (tests record the calls); an empty switch restores the platform's.
 void set_input_method_switch(input_method_switch replacement);
 
-// True for the fields (control numbers) of a dialog that take Japanese text.
-bool takes_japanese(input_method_dialog dialog, int control);
+// A text field of a dialog, its control number, and whether it takes Japanese text.
+struct input_method_field {
+    QWidget* field;
+    int control;
+    bool japanese;
+};
 
-void input_method_focus_gained(QWidget* dialog, input_method_dialog which, int control);
-void input_method_focus_lost(QWidget* dialog);
-
-// Watches a dialog's text fields, each with its control number, and routes the focus entering
-// and leaving them to the two calls above.
+// Watches a dialog's text fields and switches the input method as the focus enters and leaves
+// them; owned by the dialog.
 class input_method_router : public QObject {
+    Q_OBJECT
+
   public:
-    input_method_router(QWidget* dialog, input_method_dialog which,
-                        std::initializer_list<std::pair<QWidget*, int>> fields);
+    input_method_router(QWidget* dialog, std::vector<input_method_field> fields);
+
+    // True for a field of this dialog that takes Japanese text.
+    bool takes_japanese(int control) const;
+
+  signals:
+    // The focus entering and leaving each field, by control number, after the switch.
+    void focus_gained(int control);
+    void focus_lost(int control);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     QWidget* dialog_;
-    input_method_dialog which_;
-    std::vector<std::pair<QObject*, int>> fields_;
+    std::vector<input_method_field> fields_;
+    // Qt reports a field gaining the focus twice while its window opens (once as the dialog is
+    // shown, once as it becomes active); a field that has not lost the focus since is not
+    // switched again.
+    int focused_control_ = 0;
 };
 
 // A field that never takes input-method text, whatever the platform's input method does.

@@ -24,6 +24,9 @@ struct session_state {
     current_flags flags{};
     std::string quote_name;            // code page 932, as chosen in the save or open dialog
     std::filesystem::path quote_path;  // the quote folder followed by that name
+    // Code page 932: the quote file the window works on, as last saved or opened ("ABC.car"),
+    // which the window's title shows and the save-name dialog proposes; empty for a new quote.
+    std::string quote_file_name;
     // Code page 932: the customer the print confirmation proposes and the plan comparison names:
     // the quote's own name after a save or an open ("ABC" for ABC.car), then the name a print
     // confirmed; empty for a new quote.

@@ -3,6 +3,7 @@
 #include "gui_support.h"
 #include "quote_dialog_support.h"
 #include "quote_test_folder.h"
+#include "text/cp932.h"
 #include "text/qt_text.h"
 #include "ui/session.h"
 
@@ -22,7 +23,6 @@ struct save_name_fixture : ::testing::Test {
     save_name_fixture() {
         session.quote_name = "before";
         session.quote_path = "/before";
-        owner.setWindowTitle(QStringLiteral("新規"));
     }
 
     // Types `text` into a freshly opened dialog and presses Enter.
@@ -124,12 +124,13 @@ TEST_F(save_name_fixture, cancel_escape_and_close_leave_the_cancel_name) {
     }
 }
 
-TEST_F(save_name_fixture, proposes_the_window_title_unless_it_is_new) {
+TEST_F(save_name_fixture, proposes_the_quote_file_name_unless_it_is_new) {
     save_name_dialog fresh(&owner, session, folder.path());
     EXPECT_EQ(fresh.windowTitle(), "保存するファイル名の指定");
     EXPECT_EQ(fresh.name_text(), "");
 
-    owner.setWindowTitle("見積.car");
+    session.quote_file_name = utf8_to_cp932("見積.car").value();
+    owner.setWindowTitle("別.car");  // the title only shows the name; it is never read back
     save_name_dialog after_save(&owner, session, folder.path());
     EXPECT_EQ(after_save.name_text(), "見積.car");
     after_save.show();

@@ -81,24 +81,24 @@ TEST_F(input_method_test, focus_moving_in_the_main_window_switches_nothing) {
     EXPECT_TRUE(calls.empty());
 }
 
-TEST(input_method_sets, name_the_japanese_fields_of_each_dialog) {
+TEST_F(input_method_test, each_dialog_names_its_japanese_fields) {
+    branch_settings_dialog branch(session, nullptr, (folder.path() + "/car.ini").toStdString());
+    print_confirmation_dialog print(nullptr, session);
+    const auto* branch_router = branch.findChild<input_method_router*>();
+    const auto* print_router = print.findChild<input_method_router*>();
+    ASSERT_NE(branch_router, nullptr);
+    ASSERT_NE(print_router, nullptr);
     struct row {
-        input_method_dialog dialog;
+        const input_method_router* router;
         int control;
         bool japanese;
     } rows[] = {
-        {input_method_dialog::branch_settings, 1005, true},
-        {input_method_dialog::branch_settings, 1006, false},
-        {input_method_dialog::branch_settings, 1007, true},
-        {input_method_dialog::branch_settings, 1011, true},
-        {input_method_dialog::branch_settings, 1033, false},
-        {input_method_dialog::print_confirmation, 1005, true},
-        {input_method_dialog::print_confirmation, 1009, true},
-        {input_method_dialog::print_confirmation, 1010, false},
-        {input_method_dialog::print_confirmation, 1, false},
+        {branch_router, 1005, true}, {branch_router, 1006, false}, {branch_router, 1007, true},
+        {branch_router, 1011, true}, {branch_router, 1033, false}, {print_router, 1005, true},
+        {print_router, 1009, true},  {print_router, 1010, false},  {print_router, 1, false},
     };
     for (const row& r : rows) {
-        EXPECT_EQ(takes_japanese(r.dialog, r.control), r.japanese) << r.control;
+        EXPECT_EQ(r.router->takes_japanese(r.control), r.japanese) << r.control;
     }
 }
 

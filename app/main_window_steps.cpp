@@ -1,0 +1,146 @@
+// The steps the main window's commands are made of: the form's texts to the calculation and
+// to and from quote files, through the field tables.
+
+#include "app/main_window.h"
+
+#include "app/main_window_fields.h"
+#include "calc/amount_text.h"
+#include "calc/result_figures.h"
+#include "storage/quote_calculation.h"
+#include "text/cp932.h"
+#include "text/qt_text.h"
+#include "ui/file_dialog.h"
+#include "ui/message_box.h"
+#include "ui/session.h"
+
+#include "ui_main_window.h"
+
+#include <cstring>
+#include <span>
+#include <utility>
+
+namespace carloan {
+
+using namespace main_window_fields;
+
+calc_inputs main_window::current_inputs() const {
+    calc_inputs inputs;
+    for (const input_field& input : input_fields) {
+        std::string text = field_cp932(field(input.control)->text(), input_read_limit);
+        // "150万" is read as 1500000, as leaving the field shows it.
+        if (input.amount) {
+            text = ten_thousands_read(text).value_or(text);
+        }
+        inputs.*input.text = std::move(text);
+    }
+    return inputs;
+}
+
+bool main_window::calculate_quote() {
+    // An amount with a 万 that names no whole number of yen would read as its leading digits.
+    for (const auto& [control, message] :
+         {std::pair{main_control::net_balance, "差引残高が範囲外です"},
+          std::pair{main_control::bonus_amount, "ボーナス加算額が範囲外です"}}) {
+        if (!ten_thousands_read(field_cp932(field(control)->text(), input_read_limit))) {
+            show_message(this, caption_tavri, QString::fromUtf8(message));
+            return false;
+        }
+    }
+    const calc_outcome outcome = calculate(current_inputs(), session_.flags);
+    // A quote out of range changes nothing at all; any other calculation, also one stopped on a
+    // missing input, starts the repayment table afresh.
+    if (!outcome.out_of_range) {
+        session_.table = {};
+    }
+    if (!outcome.result) {
+        show_message(this, caption_tavri, QString::fromStdString(outcome.message));
+        return false;
+    }
+    const calc_result& result = *outcome.result;
+    for (const result_figure& figure : result_figures) {
+        for (const field_control& control : field_controls) {
+            if (control.figure == figure.name) {
+                (ui_.get()->*control.widget)->setText(from_cp932(result.*figure.text));
+            }
+        }
+    }
+    store_result(session_.record, result, session_.flags);
+    show_figures_stale(false);
+    return true;
+}
+
+bool main_window::quote_chosen() const {
+    return session_.quote_name != no_quote_name;
+}
+
+quote_record main_window::record_to_save() const {
+    quote_record record = session_.record;
+    for (const field_slot& entry : quote_fields) {
+        const std::span<char> target = entry.slot(record);
+        write_slot(target, field_cp932(field(entry.control)->text(), saved_text_limit(target)));
+    }
+    record.bonus_method = session_.flags.bonus_method;
+    record.cycle_mode = session_.flags.cycle_mode;
+    return record;
+}
+
+// Compared as a save would write it, so that typing a text and taking it back again loses
+// nothing, and the customer name and remarks a print confirmed count as much as the fields.
+bool main_window::has_unsaved_quote() const {
+    const quote_record now = record_to_save();
+    return std::memcmp(&now, &saved_record_, sizeof now) != 0;
+}
+
+void main_window::take_as_saved() {
+    saved_record_ = record_to_save();
+}
+
+bool main_window::may_leave() {
+    if (!has_unsaved_quote()) {
+        return true;
+    }
+    const message_answer answer = ask_question(
+        this, caption_tavri, QStringLiteral("見積が保存されていません。保存しますか？"),
+        {message_answer::save, message_answer::quit, message_answer::cancel}, message_answer::save);
+    if (answer == message_answer::save) {
+        save_command();
+        return !has_unsaved_quote();
+    }
+    return answer == message_answer::quit;
+}
+
+bool main_window::save_quote_from_fields() {
+    session_.record = record_to_save();
+    if (!steps_.save(session_.quote_path, session_.record)) {
+        show_message(
+            this, caption_tavri,
+            save_failure_message(QStringLiteral("ファイルの保存に失敗しました"),
+                                 QString::fromStdU16String(session_.quote_path.u16string())));
+        return false;
+    }
+    show_quote_name();
+    return true;
+}
+
+// A file that cannot be read changes nothing: the window keeps the quote the clerk was working on.
+bool main_window::open_quote_into_fields() {
+    quote_record opened = session_.record;
+    if (!steps_.open(session_.quote_path, opened)) {
+        show_message(this, caption_tavri, QStringLiteral("ファイルの読込に失敗しました"));
+        return false;
+    }
+    session_.record = opened;
+    const calc_inputs inputs = inputs_of(session_.record);
+    for (const input_field& input : input_fields) {
+        field(input.control)->setText(from_cp932(inputs.*input.text));
+    }
+    session_.flags.bonus_method = session_.record.bonus_method;
+    session_.flags.cycle_mode = session_.record.cycle_mode;
+    show_flags();
+    show_quote_name();
+    // Until the calculation that follows, the figures shown are the earlier quote's.
+    input_changed();
+    return true;
+}
+
+}  // namespace carloan
