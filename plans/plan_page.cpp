@@ -23,12 +23,7 @@ int line(std::size_t n) {
 }
 
 std::string trimmed(std::string_view text) {
-    return blank_removal(text);
-}
-
-// "32,200×35回", as the window shows an amount with its count.
-std::string times_count(std::string_view amount, std::string_view count) {
-    return trimmed(amount) + page_text("×") + trimmed(count) + page_text("回");
+    return std::string(without_blanks_around(text));
 }
 
 struct page_row {
