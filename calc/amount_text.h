@@ -1,8 +1,8 @@
 #pragma once
-// The five text operations that turn typed amounts into numbers and numbers into amount texts:
-// blanks, an optional "-", digits grouped by "," and exactly a given width. They work byte by
-// byte on code page 932 texts, which is safe because no byte of a double-byte character is an
-// ASCII digit, sign, point or blank.
+// How typed numbers read and how figures are written as amount texts: blanks, an optional "-",
+// digits grouped by "," and exactly a given width. These work byte by byte on code page 932
+// texts, which is safe because no byte of a double-byte character is an ASCII digit, sign, point
+// or blank; 万 and 円 are found character by character.
 
 #include <cstdint>
 #include <optional>

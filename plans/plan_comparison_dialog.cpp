@@ -175,7 +175,7 @@ void plan_comparison_dialog::compare() {
     const std::optional<std::string> list = to_cp932(ui_->counts_field->text());
     const auto parsed = parse_payment_counts(list.value_or("?"));
     if (const auto* message = std::get_if<std::string>(&parsed)) {
-        show_message(this, caption_tavri, utf8(*message));
+        show_message(this, message_caption, utf8(*message));
         return;
     }
     columns_ = compare_plans(inputs_, session_.flags, std::get<std::vector<std::int32_t>>(parsed));
@@ -227,7 +227,7 @@ std::optional<std::int32_t> plan_comparison_dialog::budget() {
     if (const auto* message = std::get_if<std::string>(&read)) {
         // An earlier answer belongs to another budget.
         show_answer(std::nullopt, false);
-        show_message(this, caption_tavri, utf8(*message));
+        show_message(this, message_caption, utf8(*message));
         return std::nullopt;
     }
     return std::get<std::int32_t>(read);
@@ -251,7 +251,7 @@ void plan_comparison_dialog::solve_payments() {
 
 void plan_comparison_dialog::show_no_answer(std::string_view reason) {
     show_answer(std::nullopt, false);
-    show_message(this, caption_tavri, utf8(reason));
+    show_message(this, message_caption, utf8(reason));
 }
 
 // The answer with its whole quote: the net balance first, then the rows of the comparison.
@@ -320,7 +320,7 @@ void plan_comparison_dialog::save_pdf() {
         this, QStringLiteral("PDF保存"),
         proposed_file_path(from_cp932(customer_name()), title, pdf_file), pdf_file);
     if (!path.isEmpty() && !write_pdf(path, title, 1, drawing_of({page()}))) {
-        show_message(this, caption_tavri, QStringLiteral("PDFの保存に失敗しました"));
+        show_message(this, message_caption, QStringLiteral("PDFの保存に失敗しました"));
     }
 }
 

@@ -67,7 +67,7 @@ bool print_confirmation_dialog::store_confirmed() {
     const std::string name = field_cp932(ui_->customer_name->text(), customer_name_limit);
     write_slot(record.customer_name, name);
     if (name.empty()) {
-        show_message(this, caption_tavri, QStringLiteral("お客様名が未入力です"));
+        show_message(this, message_caption, QStringLiteral("お客様名が未入力です"));
         ui_->customer_name->setFocus();
         return false;
     }
@@ -103,7 +103,7 @@ void print_confirmation_dialog::save_pdf() {
         ask_save_file_name(this, QStringLiteral("PDF保存"),
                            proposed_file_path(name, estimate_document_name, pdf_file), pdf_file);
     if (!path.isEmpty() && !write_estimate_pdf(path, session_, print_time())) {
-        show_message(this, caption_tavri, QStringLiteral("PDFの保存に失敗しました"));
+        show_message(this, message_caption, QStringLiteral("PDFの保存に失敗しました"));
     }
 }
 

@@ -123,7 +123,7 @@ void schedule_dialog::expand_schedule() {
     const expansion result = expand(session_.record, entries());
     store_expansion(session_.record, session_.table, result);
     if (!result.message.empty()) {
-        show_message(this, caption_tavri, QString::fromStdString(result.message));
+        show_message(this, message_caption, QString::fromStdString(result.message));
         return;
     }
     set_lines(result.lines);
@@ -149,7 +149,7 @@ QString schedule_dialog::ask_file_name(const QString& caption, const file_kind& 
 void schedule_dialog::save_pdf() {
     const QString path = ask_file_name(QStringLiteral("PDF保存"), pdf_file);
     if (!path.isEmpty() && !write_schedule_pdf(path, session_.record, listed_, print_time())) {
-        show_message(this, caption_tavri, QStringLiteral("PDFの保存に失敗しました"));
+        show_message(this, message_caption, QStringLiteral("PDFの保存に失敗しました"));
     }
 }
 
@@ -160,7 +160,7 @@ void schedule_dialog::save_csv() {
     }
     const std::string csv = schedule_csv(listed_);
     if (!write_file_atomically(std::filesystem::path(path.toStdU16String()), csv)) {
-        show_message(this, caption_tavri, QStringLiteral("CSVの保存に失敗しました"));
+        show_message(this, message_caption, QStringLiteral("CSVの保存に失敗しました"));
     }
 }
 

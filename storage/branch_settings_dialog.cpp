@@ -130,7 +130,7 @@ void branch_settings_dialog::update_settings() {
         read_field(*((*ui_).*f.edit), f.slot(session_.settings));
     }
     if (!store_branch_settings(session_.settings, path_)) {
-        show_message(this, caption_tavri, QStringLiteral("初期登録の保存に失敗しました"));
+        show_message(this, message_caption, QStringLiteral("初期登録の保存に失敗しました"));
     }
 }
 

@@ -38,10 +38,6 @@ QString open_dialog::name_text() const {
     return ui_->name_field->text();
 }
 
-void open_dialog::set_name_text(const QString& text) {
-    ui_->name_field->setText(text);
-}
-
 void open_dialog::reject() {
     session_.quote_name = no_quote_name;
     QDialog::reject();

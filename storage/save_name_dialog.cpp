@@ -47,10 +47,6 @@ QString save_name_dialog::name_text() const {
     return ui_->name_field->text();
 }
 
-void save_name_dialog::set_name_text(const QString& text) {
-    ui_->name_field->setText(text);
-}
-
 void save_name_dialog::reject() {
     session_.quote_name = no_quote_name;
     QDialog::reject();

@@ -10,7 +10,10 @@ class QWidget;
 
 namespace carloan {
 
-inline const QString caption_tavri = QStringLiteral("Tavri");
+// The caption of every message the program shows.
+inline const QString message_caption = QStringLiteral("Tavri");
+// The former name, until the dialogs now being reworked elsewhere move to message_caption.
+inline const QString& caption_tavri = message_caption;
 
 // Shows a message with a single OK button over `parent`, and returns when it is dismissed.
 void show_message(QWidget* parent, const QString& caption, const QString& text);
