@@ -38,7 +38,7 @@ const QString printed_status = QStringLiteral("印刷が終了しました。");
 struct field_control {
     int number;
     QLineEdit* Ui::main_window::*widget;
-    std::string_view figure = {};  // the result figure an output field shows
+    const result_figure* figure = nullptr;  // the figure an output field shows
 };
 
 constexpr field_control field_controls[] = {
@@ -49,14 +49,21 @@ constexpr field_control field_controls[] = {
     {main_control::bonus_amount, &Ui::main_window::bonus_amount_field},
     {main_control::bonus_count, &Ui::main_window::bonus_count_field},
     {main_control::deferment, &Ui::main_window::deferment_field},
-    {main_control::loan_fee, &Ui::main_window::loan_fee_field, "loan_fee"},
-    {main_control::loan_amount, &Ui::main_window::loan_amount_field, "loan_amount"},
-    {main_control::first_payment, &Ui::main_window::first_payment_field, "first_payment"},
-    {main_control::later_payment, &Ui::main_window::later_payment_field, "later_payment"},
-    {main_control::later_count, &Ui::main_window::later_count_field, "later_count"},
-    {main_control::bonus_payment, &Ui::main_window::bonus_payment_field, "bonus_payment"},
-    {main_control::bonus_times, &Ui::main_window::bonus_times_field, "bonus_count"},
-    {main_control::comparison, &Ui::main_window::comparison_field, "comparison"},
+    {main_control::loan_fee, &Ui::main_window::loan_fee_field, &figure_of(&calc_result::loan_fee)},
+    {main_control::loan_amount, &Ui::main_window::loan_amount_field,
+     &figure_of(&calc_result::loan_amount)},
+    {main_control::first_payment, &Ui::main_window::first_payment_field,
+     &figure_of(&calc_result::first_payment)},
+    {main_control::later_payment, &Ui::main_window::later_payment_field,
+     &figure_of(&calc_result::later_payment)},
+    {main_control::later_count, &Ui::main_window::later_count_field,
+     &figure_of(&calc_result::later_count)},
+    {main_control::bonus_payment, &Ui::main_window::bonus_payment_field,
+     &figure_of(&calc_result::bonus_payment)},
+    {main_control::bonus_times, &Ui::main_window::bonus_times_field,
+     &figure_of(&calc_result::bonus_count)},
+    {main_control::comparison, &Ui::main_window::comparison_field,
+     &figure_of(&calc_result::comparison)},
 };
 
 // The inputs of the form, as the calculation and the quote record name them.
@@ -301,11 +308,9 @@ bool main_window::calculate_quote() {
         return false;
     }
     const calc_result& result = *outcome.result;
-    for (const result_figure& figure : result_figures) {
-        for (const field_control& control : field_controls) {
-            if (control.figure == figure.name) {
-                (ui_.get()->*control.widget)->setText(from_cp932(result.*figure.text));
-            }
+    for (const field_control& control : field_controls) {
+        if (control.figure != nullptr) {
+            (ui_.get()->*control.widget)->setText(from_cp932(result.*control.figure->text));
         }
     }
     store_result(session_.record, result, session_.flags);

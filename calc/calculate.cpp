@@ -3,6 +3,7 @@
 #include "calc/amount_text.h"
 #include "calc/installment_factors.h"
 #include "calc/quote_terms.h"
+#include "calc/result_figures.h"
 #include "text/cp932.h"
 
 #include <cmath>
@@ -137,14 +138,11 @@ payments payments_of(double loan_amount, const quote_terms& terms, double bonus_
 }
 
 void write_texts(calc_result& result) {
-    append_amount_text(result.loan_fee_text, result.loan_fee, amount_width);
-    append_amount_text(result.loan_amount_text, result.loan_amount, amount_width);
-    append_amount_text(result.first_payment_text, result.first_payment, amount_width);
-    append_amount_text(result.later_payment_text, result.later_payment, amount_width);
-    append_amount_text(result.later_count_text, result.later_count, count_width);
-    append_amount_text(result.bonus_payment_text, result.bonus_payment, amount_width);
-    append_amount_text(result.bonus_times_text, result.bonus_count, count_width);
-    append_amount_text(result.comparison_text, result.comparison, comparison_width);
+    for (const result_figure& figure : result_figures) {
+        if (figure.width > 0) {
+            append_amount_text(result.*figure.text, result.*figure.value, figure.width);
+        }
+    }
 }
 
 // Read the terms, take the rates, split off the bonus part, then the fee, the loan

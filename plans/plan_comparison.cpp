@@ -61,13 +61,13 @@ std::string cp932(std::string_view utf8) {
     return utf8_to_cp932(utf8).value_or(std::string{});
 }
 
-std::string cell(const calc_result& result, const result_figure& figure) {
+}  // namespace
+
+std::string figure_cell(const calc_result& result, const result_figure& figure) {
     return figure.count_text == nullptr
                ? std::string(without_blanks_around(result.*figure.text))
                : times_count(result.*figure.text, result.*figure.count_text);
 }
-
-}  // namespace
 
 std::variant<std::vector<std::int32_t>, std::string> parse_payment_counts(std::string_view list) {
     const std::string bad_count = "返済回数は1から420で入力して下さい";
@@ -160,7 +160,7 @@ std::vector<plan_row> plan_rows(std::span<const plan_column> columns, const curr
         }
         plan_row& row = rows.emplace_back(plan_row{cp932(figure_label(figure, flags)), {}});
         for (const plan_column& column : columns) {
-            row.cells.push_back(column.outcome.result ? cell(*column.outcome.result, figure)
+            row.cells.push_back(column.outcome.result ? figure_cell(*column.outcome.result, figure)
                                                       : none);
         }
     }

@@ -1,5 +1,6 @@
 #include "schedule/schedule_page.h"
 
+#include "print/estimate_page.h"
 #include "schedule/expand.h"
 #include "text/cp932.h"
 
@@ -61,17 +62,10 @@ void add_heading(std::vector<page_string>& page, const quote_record& record,
         page.push_back({label_x, line_pitch * 4, name + page_text(" 様")});
     }
 
-    const std::pair<std::string, std::string> figures[] = {
-        {page_text("    お借入金額         "), amount_value(record.net_balance)},
-        {page_text("    融資手数料         "), amount_value(record.loan_fee)},
-        {page_text("    お支払い合計額     "), amount_value(record.loan_amount)},
-        {page_text("    お支払い回数       "), count_value(record.payment_count)},
-        {page_text("    第1回目            "), installment_value(record.first_payment, 1)},
-        {page_text("    第２回目以降       "),
-         installment_value(record.later_payment, record.later_count)},
-        {bonus_row_label(record.bonus_method),
-         installment_value(record.bonus_payment, record.bonus_count)},
-    };
+    std::vector<figure_line> figures = balance_lines(record, false);
+    for (figure_line& payment : payment_lines(record, record.bonus_method)) {
+        figures.push_back(std::move(payment));
+    }
     int y = line_pitch * 6;
     for (const auto& [label, value] : figures) {
         page.push_back({label_x, y, label});
