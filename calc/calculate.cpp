@@ -137,6 +137,15 @@ payments payments_of(double loan_amount, const quote_terms& terms, double bonus_
     return result;
 }
 
+bool negative_figure(const calc_result& result) {
+    for (const result_figure& figure : result_figures) {
+        if (figure.never_negative && result.*figure.value < 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void write_texts(calc_result& result) {
     for (const result_figure& figure : result_figures) {
         if (figure.width > 0) {
@@ -187,11 +196,6 @@ stop quote(const calc_inputs& in, const current_flags& flags, calc_result& resul
         whole(loan_fee - balance_fee(factors.fee_rate_unbooked, balance));
     const std::int32_t deferment_months = whole(terms.booked_deferment);
 
-    if (whole.out_of_range() || loan_fee < 0 || loan_amount < 0 || paid.first < 0 ||
-        paid.later < 0 || bonus_payment < 0 || paid.later_count < 0) {
-        return beyond_range("計算結果が範囲外です");
-    }
-
     result.net_balance = terms.net_balance;
     result.loan_fee = static_cast<std::int32_t>(loan_fee);
     result.loan_amount = static_cast<std::int32_t>(loan_amount);
@@ -203,6 +207,10 @@ stop quote(const calc_inputs& in, const current_flags& flags, calc_result& resul
     result.bonus_count = static_cast<std::int32_t>(bonus_count);
     result.deferment_months = deferment_months;
     result.comparison = comparison;
+    // A figure cut to 32 bits reads as 0 above, so that every cast is defined before the check.
+    if (whole.out_of_range() || negative_figure(result)) {
+        return beyond_range("計算結果が範囲外です");
+    }
     write_texts(result);
     result.rate_text = cp932_prefix(in.rate_text, rate_text_limit);
     return {};

@@ -27,7 +27,8 @@ struct result_figure {
     std::int32_t calc_result::*value = nullptr;
     std::string_view text_name{};  // the JSON key of its text; empty when it has none
     std::string calc_result::*text = nullptr;
-    int width = 0;  // of the text, which the calculation writes from the value
+    int width = 0;                // of the text, which the calculation writes from the value
+    bool never_negative = false;  // a quote where it is negative is refused as out of range
     // UTF-8 label of its row in the window and the comparison, where it is a row of its own (a
     // count is shown beside its payment); `total_label` replaces it, here and on the pages, under
     // the bonus-month total method. `label_end` follows the label where the form writes one.
@@ -55,6 +56,7 @@ inline constexpr auto result_figures = std::to_array<result_figure>({
      .text_name = "loan_fee_text",
      .text = &calc_result::loan_fee_text,
      .width = amount_width,
+     .never_negative = true,
      .label = "融資手数料",
      .printed_label = "融資手数料",
      .record = &quote_record::loan_fee},
@@ -63,6 +65,7 @@ inline constexpr auto result_figures = std::to_array<result_figure>({
      .text_name = "loan_amount_text",
      .text = &calc_result::loan_amount_text,
      .width = amount_width,
+     .never_negative = true,
      .label = "融資額",
      .printed_label = "お支払い合計額",
      .record = &quote_record::loan_amount},
@@ -76,6 +79,7 @@ inline constexpr auto result_figures = std::to_array<result_figure>({
      .text_name = "first_payment_text",
      .text = &calc_result::first_payment_text,
      .width = amount_width,
+     .never_negative = true,
      .label = "１回目",
      .printed_label = "第1回目",
      .printed = printed_value::installment,
@@ -85,6 +89,7 @@ inline constexpr auto result_figures = std::to_array<result_figure>({
      .text_name = "later_payment_text",
      .text = &calc_result::later_payment_text,
      .width = amount_width,
+     .never_negative = true,
      .label = "２回目以降",
      .count_text = &calc_result::later_count_text,
      .printed_label = "第２回目以降",
@@ -95,12 +100,14 @@ inline constexpr auto result_figures = std::to_array<result_figure>({
      .value = &calc_result::later_count,
      .text_name = "later_count_text",
      .text = &calc_result::later_count_text,
-     .width = count_width},
+     .width = count_width,
+     .never_negative = true},
     {.name = "bonus_payment",
      .value = &calc_result::bonus_payment,
      .text_name = "bonus_payment_text",
      .text = &calc_result::bonus_payment_text,
      .width = amount_width,
+     .never_negative = true,
      .label = "ボーナス月加算",
      .total_label = "ボーナス月返済",
      .label_end = " ＝",
