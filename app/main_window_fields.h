@@ -4,6 +4,7 @@
 
 #include "app/main_window.h"
 #include "calc/calculate.h"
+#include "calc/result_figures.h"
 #include "storage/quote_record.h"
 
 #include "ui_main_window.h"
@@ -17,7 +18,7 @@ namespace carloan::main_window_fields {
 struct field_control {
     int number;
     QLineEdit* Ui::main_window::*widget;
-    std::string_view figure = {};  // the result figure an output field shows
+    const result_figure* figure = nullptr;  // the figure an output field shows
 };
 
 inline constexpr field_control field_controls[] = {
@@ -28,14 +29,21 @@ inline constexpr field_control field_controls[] = {
     {main_control::bonus_amount, &Ui::main_window::bonus_amount_field},
     {main_control::bonus_count, &Ui::main_window::bonus_count_field},
     {main_control::deferment, &Ui::main_window::deferment_field},
-    {main_control::loan_fee, &Ui::main_window::loan_fee_field, "loan_fee"},
-    {main_control::loan_amount, &Ui::main_window::loan_amount_field, "loan_amount"},
-    {main_control::first_payment, &Ui::main_window::first_payment_field, "first_payment"},
-    {main_control::later_payment, &Ui::main_window::later_payment_field, "later_payment"},
-    {main_control::later_count, &Ui::main_window::later_count_field, "later_count"},
-    {main_control::bonus_payment, &Ui::main_window::bonus_payment_field, "bonus_payment"},
-    {main_control::bonus_times, &Ui::main_window::bonus_times_field, "bonus_count"},
-    {main_control::comparison, &Ui::main_window::comparison_field, "comparison"},
+    {main_control::loan_fee, &Ui::main_window::loan_fee_field, &figure_of(&calc_result::loan_fee)},
+    {main_control::loan_amount, &Ui::main_window::loan_amount_field,
+     &figure_of(&calc_result::loan_amount)},
+    {main_control::first_payment, &Ui::main_window::first_payment_field,
+     &figure_of(&calc_result::first_payment)},
+    {main_control::later_payment, &Ui::main_window::later_payment_field,
+     &figure_of(&calc_result::later_payment)},
+    {main_control::later_count, &Ui::main_window::later_count_field,
+     &figure_of(&calc_result::later_count)},
+    {main_control::bonus_payment, &Ui::main_window::bonus_payment_field,
+     &figure_of(&calc_result::bonus_payment)},
+    {main_control::bonus_times, &Ui::main_window::bonus_times_field,
+     &figure_of(&calc_result::bonus_count)},
+    {main_control::comparison, &Ui::main_window::comparison_field,
+     &figure_of(&calc_result::comparison)},
 };
 
 // The inputs of the form, as the calculation and the quote record name them.

@@ -42,7 +42,7 @@ bool main_window::calculate_quote() {
          {std::pair{main_control::net_balance, "差引残高が範囲外です"},
           std::pair{main_control::bonus_amount, "ボーナス加算額が範囲外です"}}) {
         if (!ten_thousands_read(field_cp932(field(control)->text(), input_read_limit))) {
-            show_message(this, caption_tavri, QString::fromUtf8(message));
+            show_message(this, message_caption, QString::fromUtf8(message));
             return false;
         }
     }
@@ -53,15 +53,13 @@ bool main_window::calculate_quote() {
         session_.table = {};
     }
     if (!outcome.result) {
-        show_message(this, caption_tavri, QString::fromStdString(outcome.message));
+        show_message(this, message_caption, QString::fromStdString(outcome.message));
         return false;
     }
     const calc_result& result = *outcome.result;
-    for (const result_figure& figure : result_figures) {
-        for (const field_control& control : field_controls) {
-            if (control.figure == figure.name) {
-                (ui_.get()->*control.widget)->setText(from_cp932(result.*figure.text));
-            }
+    for (const field_control& control : field_controls) {
+        if (control.figure != nullptr) {
+            (ui_.get()->*control.widget)->setText(from_cp932(result.*control.figure->text));
         }
     }
     store_result(session_.record, result, session_.flags);
@@ -100,7 +98,7 @@ bool main_window::may_leave() {
         return true;
     }
     const message_answer answer = ask_question(
-        this, caption_tavri, QStringLiteral("見積が保存されていません。保存しますか？"),
+        this, message_caption, QStringLiteral("見積が保存されていません。保存しますか？"),
         {message_answer::save, message_answer::quit, message_answer::cancel}, message_answer::save);
     if (answer == message_answer::save) {
         save_command();
@@ -113,7 +111,7 @@ bool main_window::save_quote_from_fields() {
     session_.record = record_to_save();
     if (!steps_.save(session_.quote_path, session_.record)) {
         show_message(
-            this, caption_tavri,
+            this, message_caption,
             save_failure_message(QStringLiteral("ファイルの保存に失敗しました"),
                                  QString::fromStdU16String(session_.quote_path.u16string())));
         return false;
@@ -126,7 +124,7 @@ bool main_window::save_quote_from_fields() {
 bool main_window::open_quote_into_fields() {
     quote_record opened = session_.record;
     if (!steps_.open(session_.quote_path, opened)) {
-        show_message(this, caption_tavri, QStringLiteral("ファイルの読込に失敗しました"));
+        show_message(this, message_caption, QStringLiteral("ファイルの読込に失敗しました"));
         return false;
     }
     session_.record = opened;

@@ -1,6 +1,7 @@
 #include "app/pdf_command.h"
 
 #include "calc/calculate.h"
+#include "print/page_strings.h"
 #include "print/print_estimate.h"
 #include "schedule/expand.h"
 #include "schedule/schedule_printout.h"
@@ -18,6 +19,8 @@
 #include <QFileInfo>
 
 #include <cstdio>
+#include <filesystem>
+#include <ostream>
 #include <sstream>
 
 namespace carloan {
@@ -40,8 +43,7 @@ bool calculate_opened(session_state& session, std::ostream& err) {
     return true;
 }
 
-}  // namespace
-
+// A bare name is a file of the quote folder; a name with a folder in it is a path.
 std::filesystem::path quote_argument_path(const QString& argument,
                                           const std::filesystem::path& quote_folder) {
     if (QFileInfo(argument).fileName() != argument || argument.contains(QLatin1Char('\\'))) {
@@ -51,6 +53,8 @@ std::filesystem::path quote_argument_path(const QString& argument,
     return quote_file_path(quote_folder, to_cp932(argument).value_or(std::string{}));
 }
 
+// Opens and recalculates the quote as 読込 does, then writes what was asked. Needs a running
+// application; messages go to `err`.
 int run_pdf_command(const pdf_command& command, const branch_settings& settings,
                     const std::filesystem::path& quote_folder, const local_time& now,
                     std::ostream& err) {
@@ -95,6 +99,8 @@ int run_pdf_command(const pdf_command& command, const branch_settings& settings,
     }
     return 0;
 }
+
+}  // namespace
 
 // The messages are gathered and written to standard error once the run has ended: the standard
 // streams are left out of the desktop program, whose every start would set them up for nothing.

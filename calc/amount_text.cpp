@@ -1,5 +1,7 @@
 #include "calc/amount_text.h"
 
+#include "text/cp932.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -321,21 +323,27 @@ std::string_view without_blanks_around(std::string_view text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
+std::string times_count(std::string_view amount, std::string_view count) {
+    constexpr std::string_view times = "\x81\x7e";     // × in code page 932
+    constexpr std::string_view payments = "\x89\xf1";  // 回
+    std::string out(without_blanks_around(amount));
+    out += times;
+    out += without_blanks_around(count);
+    out += payments;
+    return out;
+}
+
 namespace {
 
 constexpr std::string_view ten_thousand = "\x96\x9c";       // 万 in code page 932
 constexpr std::string_view yen = "\x89\x7e";                // 円
 constexpr std::int64_t digits_ceiling = 1'000'000'000'000;  // far past any amount
 
-bool is_cp932_lead(unsigned char byte) {
-    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
-
 // Where `character` starts, stepping over whole characters so that a trail byte never matches.
 std::size_t find_character(std::string_view text, std::string_view character,
                            std::size_t from = 0) {
     for (std::size_t i = from; i < text.size();
-         i += is_cp932_lead(static_cast<unsigned char>(text[i])) ? 2 : 1) {
+         i += is_lead_byte(static_cast<unsigned char>(text[i])) ? 2 : 1) {
         if (text.substr(i, character.size()) == character) {
             return i;
         }

@@ -1,8 +1,8 @@
 #pragma once
-// The five text operations that turn typed amounts into numbers and numbers into amount texts:
-// blanks, an optional "-", digits grouped by "," and exactly a given width. They work byte by
-// byte on code page 932 texts, which is safe because no byte of a double-byte character is an
-// ASCII digit, sign, point or blank.
+// How typed numbers read and how figures are written as amount texts: blanks, an optional "-",
+// digits grouped by "," and exactly a given width. These work byte by byte on code page 932
+// texts, which is safe because no byte of a double-byte character is an ASCII digit, sign, point
+// or blank; 万 and 円 are found character by character.
 
 #include <cstdint>
 #include <optional>
@@ -44,6 +44,10 @@ char* put_amount_text(char* at, std::int64_t value, int width);
 
 // The text without the half-width blanks at its ends: "  3,000 " gives "3,000".
 std::string_view without_blanks_around(std::string_view text);
+
+// An amount text and its count text without their blanks around, as the window shows an amount
+// with its count: "    32,200" and "   35" give "32,200×35回".
+std::string times_count(std::string_view amount, std::string_view count);
 
 // The text without any blank, right-aligned to the width; a longer text is given whole.
 std::string right_alignment(std::string_view text, int width);

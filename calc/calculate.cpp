@@ -2,6 +2,8 @@
 
 #include "calc/amount_text.h"
 #include "calc/installment_factors.h"
+#include "calc/quote_terms.h"
+#include "calc/result_figures.h"
 #include "calc/whole_numbers.h"
 #include "text/cp932.h"
 
@@ -28,110 +30,12 @@ struct stop {
     explicit operator bool() const { return message != nullptr; }
 };
 
-stop missing(const char* message) {
-    return {message, false};
-}
-
 stop beyond_range(const char* message) {
     return {message, true};
 }
 
 // Every expression below is evaluated in exactly the written order: products and quotients left
 // to right. Reordering changes the last bit of some intermediates and with it a yen here and there.
-
-// The inputs as numbers. Integer figures are kept as doubles too, exactly, since the rules mix
-// them with the rates.
-struct quote_terms {
-    double rate = 0;  // effective annual rate in percent
-    std::int32_t payment_count = 0;
-    std::int32_t net_balance = 0;
-    double skip_fee = 0;  // 0.4 % of the balance per skipped month
-    double bonus_amount = 0;
-    double bonus_count = 0;
-    double deferment = 0;  // months until the first bonus; none without bonuses
-};
-
-// Reads the inputs in the order the form lists them, stopping at the first missing or out of
-// range; an empty skip, bonus or deferment field reads as none (deferment: 1 month).
-stop read_terms(const calc_inputs& in, quote_terms& terms) {
-    if (in.rate_text.empty()) {
-        return missing("実質年率が未入力です");
-    }
-    terms.rate = decimal_reading(in.rate_text);
-
-    if (in.payment_count_text.empty()) {
-        return missing("支払回数が未入力です");
-    }
-    terms.payment_count = leading_integer(in.payment_count_text);
-    if (terms.payment_count < 1) {
-        return beyond_range("支払回数が範囲外です");
-    }
-
-    if (in.net_balance_text.empty()) {
-        return missing("差引残高が未入力です");
-    }
-    terms.net_balance = number_value(in.net_balance_text);
-    if (terms.net_balance < 0) {
-        return beyond_range("差引残高が範囲外です");
-    }
-
-    if (!in.skip_months_text.empty()) {
-        const std::int32_t skip_months = leading_integer(in.skip_months_text);
-        if (skip_months < 0) {
-            return beyond_range("スキップ月数が範囲外です");
-        }
-        terms.skip_fee = skip_month_fee(skip_months, terms.net_balance);
-    }
-
-    const std::int32_t bonus_amount =
-        in.bonus_addition_text.empty() ? 0 : number_value(in.bonus_addition_text);
-    if (bonus_amount < 0) {
-        return beyond_range("ボーナス加算額が範囲外です");
-    }
-    const std::int32_t bonus_count =
-        in.bonus_count_text.empty() ? 0 : leading_integer(in.bonus_count_text);
-    if (bonus_count < 0) {
-        return beyond_range("ボーナス回数が範囲外です");
-    }
-    const std::int32_t deferment =
-        in.deferment_text.empty() ? 1 : leading_integer(in.deferment_text);
-    if (deferment < 0) {
-        return beyond_range("据置月数が範囲外です");
-    }
-    terms.bonus_amount = bonus_amount;
-    terms.bonus_count = bonus_count;
-    terms.deferment = deferment;
-
-    if (terms.bonus_amount == 0 && terms.bonus_count != 0) {
-        return missing("ボーナス加算額が未入力です");
-    }
-    if (terms.bonus_amount != 0 && terms.bonus_count == 0) {
-        return missing("ボーナス回数が未入力です");
-    }
-    if (terms.bonus_amount == 0 && terms.bonus_count == 0) {
-        terms.deferment = 0;
-    }
-    return {};
-}
-
-// Second-cycle booking books one month later: one more payment period, one more month of
-// deferment when there is any.
-struct booking {
-    double periods = 0;
-    double deferment = 0;
-};
-
-booking booking_of(const quote_terms& terms, const current_flags& flags) {
-    const double payments = terms.payment_count;
-    booking booked{payments, terms.deferment};
-    if (flags.cycle_mode == 2) {
-        if (booked.deferment > 0) {
-            booked.deferment = booked.deferment + 1;
-        }
-        booked.periods = payments + 1;
-    }
-    return booked;
-}
 
 // What the bonus months carry: their principal, the fee on the balance without it, and the part of
 // the bonus left over the regular payment. The add-on method pays the bonus on top of the regular
@@ -205,28 +109,28 @@ payments payments_of(double loan_amount, const quote_terms& terms, double bonus_
     return result;
 }
 
-void write_texts(calc_result& result) {
-    append_amount_text(result.loan_fee_text, result.loan_fee, amount_width);
-    append_amount_text(result.loan_amount_text, result.loan_amount, amount_width);
-    append_amount_text(result.first_payment_text, result.first_payment, amount_width);
-    append_amount_text(result.later_payment_text, result.later_payment, amount_width);
-    append_amount_text(result.later_count_text, result.later_count, count_width);
-    append_amount_text(result.bonus_payment_text, result.bonus_payment, amount_width);
-    append_amount_text(result.bonus_times_text, result.bonus_count, count_width);
-    append_amount_text(result.comparison_text, result.comparison, comparison_width);
+bool negative_figure(const calc_result& result) {
+    for (const result_figure& figure : result_figures) {
+        if (figure.never_negative && result.*figure.value < 0) {
+            return true;
+        }
+    }
+    return false;
 }
 
-// Read the terms, book them, take the rates, split off the bonus part, then the fee, the loan
+// Read the terms, take the rates, split off the bonus part, then the fee, the loan
 // amount and the payments.
 stop quote(const calc_inputs& in, const current_flags& flags, calc_result& result) {
-    quote_terms terms;
-    if (const stop stopped = read_terms(in, terms)) {
-        return stopped;
+    const terms_reading reading = read_terms(in, flags);
+    if (reading.message != nullptr) {
+        return {reading.message, reading.out_of_range};
     }
+    const quote_terms& terms = reading.terms;
     const double balance = terms.net_balance;
-    const booking booked = booking_of(terms, flags);
-    const installment_factors factors = installment_factors_of(
-        terms.rate, terms.payment_count, booked.periods, booked.deferment, terms.bonus_count);
+    const double skip_fee = skip_month_fee(terms.skip_months, terms.net_balance);
+    const installment_factors factors =
+        installment_factors_of(terms.rate, terms.payment_count, terms.booked_periods,
+                               terms.booked_deferment, terms.bonus_count);
     const bool total_method = flags.bonus_method == 1;
     const bonus_part part = bonus_part_of(factors, terms, total_method);
 
@@ -244,7 +148,7 @@ stop quote(const calc_inputs& in, const current_flags& flags, calc_result& resul
     }
 
     whole_numbers whole(terms.rate);
-    const double loan_fee = whole(static_cast<double>(whole(fee)) + terms.skip_fee);
+    const double loan_fee = whole(static_cast<double>(whole(fee)) + skip_fee);
     const double loan_amount = whole(loan_fee + balance);
     const payments paid =
         payments_of(loan_amount, terms, bonus_count, bonus_payment, total_method, whole);
@@ -252,12 +156,7 @@ stop quote(const calc_inputs& in, const current_flags& flags, calc_result& resul
     // skip months against 159,900 yen gives 8,000 yen.
     const std::int32_t comparison =
         whole(loan_fee - balance_fee(factors.fee_rate_unbooked, balance));
-    const std::int32_t deferment_months = whole(booked.deferment);
-
-    if (whole.out_of_range() || loan_fee < 0 || loan_amount < 0 || paid.first < 0 ||
-        paid.later < 0 || bonus_payment < 0 || paid.later_count < 0) {
-        return beyond_range("計算結果が範囲外です");
-    }
+    const std::int32_t deferment_months = whole(terms.booked_deferment);
 
     result.net_balance = terms.net_balance;
     result.loan_fee = static_cast<std::int32_t>(loan_fee);
@@ -270,7 +169,11 @@ stop quote(const calc_inputs& in, const current_flags& flags, calc_result& resul
     result.bonus_count = static_cast<std::int32_t>(bonus_count);
     result.deferment_months = deferment_months;
     result.comparison = comparison;
-    write_texts(result);
+    // A figure cut to 32 bits reads as 0 above, so that every cast is defined before the check.
+    if (whole.out_of_range() || negative_figure(result)) {
+        return beyond_range("計算結果が範囲外です");
+    }
+    write_figure_texts(result);
     result.rate_text = cp932_prefix(in.rate_text, rate_text_limit);
     return {};
 }

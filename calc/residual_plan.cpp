@@ -3,6 +3,8 @@
 #include "calc/amount_text.h"
 #include "calc/installment_factors.h"
 #include "calc/price_lines.h"
+#include "calc/quote_terms.h"
+#include "calc/result_figures.h"
 #include "calc/whole_numbers.h"
 #include "text/cp932.h"
 
@@ -51,49 +53,22 @@ calc_outcome refused(const char* message, bool out_of_range = true) {
     return {std::nullopt, message, out_of_range};
 }
 
-// The form's texts as numbers, with the ordinary calculation's messages in its order. This is the
-// one place the residual plan reads the form's texts.
-std::optional<calc_outcome> read_terms(const calc_inputs& in, residual_terms& terms) {
-    if (in.rate_text.empty()) {
-        return refused("実質年率が未入力です", false);
+// The form's texts as numbers, read and refused exactly as every calculation over the form reads
+// them.
+std::optional<calc_outcome> read_form(const calc_inputs& in, const current_flags& flags,
+                                      residual_terms& terms) {
+    const terms_reading reading = read_terms(in, flags);
+    if (reading.message != nullptr) {
+        return refused(reading.message, reading.out_of_range);
     }
-    terms.rate = decimal_reading(in.rate_text);
-    if (in.payment_count_text.empty()) {
-        return refused("支払回数が未入力です", false);
-    }
-    terms.payment_count = leading_integer(in.payment_count_text);
-    if (terms.payment_count < 1) {
-        return refused("支払回数が範囲外です");
-    }
-    if (in.net_balance_text.empty()) {
-        return refused("差引残高が未入力です", false);
-    }
-    terms.net_balance = number_value(in.net_balance_text);
-    if (terms.net_balance < 0) {
-        return refused("差引残高が範囲外です");
-    }
-    terms.skip_months = in.skip_months_text.empty() ? 0 : leading_integer(in.skip_months_text);
-    if (terms.skip_months < 0) {
-        return refused("スキップ月数が範囲外です");
-    }
-    terms.bonus_amount = in.bonus_addition_text.empty() ? 0 : number_value(in.bonus_addition_text);
-    if (terms.bonus_amount < 0) {
-        return refused("ボーナス加算額が範囲外です");
-    }
-    terms.bonus_count = in.bonus_count_text.empty() ? 0 : leading_integer(in.bonus_count_text);
-    if (terms.bonus_count < 0) {
-        return refused("ボーナス回数が範囲外です");
-    }
-    terms.deferment = in.deferment_text.empty() ? 1 : leading_integer(in.deferment_text);
-    if (terms.deferment < 0) {
-        return refused("据置月数が範囲外です");
-    }
-    if (terms.bonus_amount == 0 && terms.bonus_count != 0) {
-        return refused("ボーナス加算額が未入力です", false);
-    }
-    if (terms.bonus_amount != 0 && terms.bonus_count == 0) {
-        return refused("ボーナス回数が未入力です", false);
-    }
+    const quote_terms& read = reading.terms;
+    terms.rate = read.rate;
+    terms.payment_count = read.payment_count;
+    terms.net_balance = read.net_balance;
+    terms.skip_months = read.skip_months;
+    terms.bonus_amount = read.bonus_amount;
+    terms.bonus_count = read.bonus_count;
+    terms.deferment = read.deferment;
     return std::nullopt;
 }
 
@@ -127,17 +102,6 @@ present_values present_values_of(double i, double q, std::int32_t n, std::int32_
         pv.v = pv.v / q;
     }
     return pv;
-}
-
-void write_texts(calc_result& result) {
-    append_amount_text(result.loan_fee_text, result.loan_fee, amount_width);
-    append_amount_text(result.loan_amount_text, result.loan_amount, amount_width);
-    append_amount_text(result.first_payment_text, result.first_payment, amount_width);
-    append_amount_text(result.later_payment_text, result.later_payment, amount_width);
-    append_amount_text(result.later_count_text, result.later_count, count_width);
-    append_amount_text(result.bonus_payment_text, result.bonus_payment, amount_width);
-    append_amount_text(result.bonus_times_text, result.bonus_count, count_width);
-    append_amount_text(result.final_payment_text, result.final_payment, amount_width);
 }
 
 }  // namespace
@@ -223,7 +187,7 @@ calc_outcome residual_plan(const residual_terms& terms) {
     result.deferment_months = !bonuses ? 0 : terms.deferment + (second_cycle ? 1 : 0);
     result.final_payment = R;
     result.residual = R;
-    write_texts(result);
+    write_figure_texts(result);
     return outcome;
 }
 
@@ -261,7 +225,7 @@ calc_outcome quote_residual_plan(const calc_inputs& inputs, const current_flags&
                                  std::string_view residual_text,
                                  std::optional<std::int32_t> vehicle_price) {
     residual_terms terms;
-    if (std::optional<calc_outcome> stopped = read_terms(inputs, terms)) {
+    if (std::optional<calc_outcome> stopped = read_form(inputs, flags, terms)) {
         return std::move(*stopped);
     }
     const auto residual = read_residual(residual_text, vehicle_price);

@@ -15,10 +15,6 @@ enum class number_kind {
     count,   // "36", a year or a month: digits, an optional sign
 };
 
-// Full-width digits, "，", "．", "－", "＋" and the ideographic space of a UTF-8 text in their
-// ASCII forms; every other byte unchanged.
-std::string ascii_digits(std::string_view utf8);
-
 // The value with its full-width characters folded (an amount with 万 as its digits), when it is
 // blanks, a number of the kind and blanks; an empty value stays empty, a missing field as in the
 // form. Nothing otherwise.

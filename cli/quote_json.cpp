@@ -60,11 +60,11 @@ struct text_field {
 // The figures first, then the texts, each in the order of result_figures; one set for each plan.
 constexpr std::size_t int_field_count(bool residual) {
     return std::count_if(result_figures.begin(), result_figures.end(),
-                         [&](const result_figure& f) { return f.value && figure_of(f, residual); });
+                         [&](const result_figure& f) { return f.value && in_plan(f, residual); });
 }
 constexpr std::size_t text_field_count(bool residual) {
     return std::count_if(result_figures.begin(), result_figures.end(),
-                         [&](const result_figure& f) { return f.text && figure_of(f, residual); });
+                         [&](const result_figure& f) { return f.text && in_plan(f, residual); });
 }
 
 template <bool residual>
@@ -72,7 +72,7 @@ constexpr std::array<int_field, int_field_count(residual)> int_fields = [] {
     std::array<int_field, int_field_count(residual)> fields{};
     std::size_t at = 0;
     for (const result_figure& figure : result_figures) {
-        if (figure.value != nullptr && figure_of(figure, residual)) {
+        if (figure.value != nullptr && in_plan(figure, residual)) {
             fields[at++] = {padded_key(figure.name), figure.value};
         }
     }
@@ -84,7 +84,7 @@ constexpr std::array<text_field, text_field_count(residual)> text_fields = [] {
     std::array<text_field, text_field_count(residual)> fields{};
     std::size_t at = 0;
     for (const result_figure& figure : result_figures) {
-        if (figure.text != nullptr && figure_of(figure, residual)) {
+        if (figure.text != nullptr && in_plan(figure, residual)) {
             fields[at++] = {padded_key(figure.text_name), figure.text};
         }
     }

@@ -61,7 +61,7 @@ std::string payment_total_row(std::int32_t total) {
 std::string quote_table(const calc_result& result, const current_flags& flags) {
     std::string out;
     for (const result_figure& figure : result_figures) {
-        if (figure.label.empty() || !figure_of(figure, result.residual_plan())) {
+        if (figure.label.empty() || !in_plan(figure, result.residual_plan())) {
             continue;
         }
         append_row(out, std::string(figure_label(figure, flags)) + std::string(figure.label_end),

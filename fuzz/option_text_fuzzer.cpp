@@ -8,6 +8,7 @@
 #include "plans/plan_comparison.h"
 #include "schedule/expand.h"
 #include "text/cp932.h"
+#include "text/full_width.h"
 
 #include <algorithm>
 #include <cstdint>

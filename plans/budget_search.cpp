@@ -2,6 +2,7 @@
 
 #include "calc/amount_text.h"
 #include "calc/installment_factors.h"
+#include "calc/quote_terms.h"
 #include "plans/plan_comparison.h"
 
 #include <cmath>
@@ -51,19 +52,11 @@ balance first_where(balance first, balance last, Predicate holds) {
 class total_method_estimate {
   public:
     total_method_estimate(const calc_inputs& in, const current_flags& flags) {
-        const double r = decimal_reading(in.rate_text);
-        n_ = leading_integer(in.payment_count_text);
-        bonus_ = in.bonus_addition_text.empty() ? 0.0 : number_value(in.bonus_addition_text);
-        const double k = in.bonus_count_text.empty() ? 0.0 : leading_integer(in.bonus_count_text);
-        double D = in.deferment_text.empty() ? 1.0 : leading_integer(in.deferment_text);
-        double n_booked = n_;
-        if (flags.cycle_mode == 2) {
-            if (D > 0) {
-                D = D + 1;
-            }
-            n_booked = n_ + 1;
-        }
-        factors_ = installment_factors_of(r, n_, n_booked, D, k);
+        const quote_terms terms = read_terms(in, flags).terms;
+        n_ = terms.payment_count;
+        bonus_ = terms.bonus_amount;
+        factors_ = installment_factors_of(terms.rate, n_, terms.booked_periods,
+                                          terms.booked_deferment, terms.bonus_count);
     }
 
     double bonus() const { return bonus_; }

@@ -1,9 +1,11 @@
 #include "plans/plan_comparison.h"
 
 #include "calc/amount_text.h"
+#include "calc/quote_terms.h"
 #include "calc/residual_plan.h"
 #include "calc/result_figures.h"
 #include "text/cp932.h"
+#include "text/full_width.h"
 
 #include <algorithm>
 #include <string_view>
@@ -12,14 +14,9 @@
 namespace carloan {
 namespace {
 
-// The full-width forms an input method gives when the clerk leaves it on: digits ０ to ９, the
-// comma ，, the ideographic comma 、 and the ideographic space.
-constexpr unsigned char double_byte_symbol = 0x81;
-constexpr unsigned char double_byte_digit = 0x82;
-constexpr unsigned char full_width_space = 0x40;
-constexpr unsigned char ideographic_comma = 0x41;
-constexpr unsigned char full_width_comma = 0x43;
-constexpr unsigned char full_width_zero = 0x4F;
+// The ideographic comma 、 separates counts too.
+constexpr unsigned char ideographic_comma_lead = 0x81;
+constexpr unsigned char ideographic_comma_trail = 0x41;
 
 // The list with full-width digits and separators made half-width, or nothing when it holds any
 // other double-byte character.
@@ -35,13 +32,10 @@ std::optional<std::string> half_width(std::string_view list) {
             return std::nullopt;
         }
         const auto trail = static_cast<unsigned char>(list[++i]);
-        if (byte == double_byte_digit && trail >= full_width_zero && trail < full_width_zero + 10) {
-            out += static_cast<char>('0' + (trail - full_width_zero));
-        } else if (byte == double_byte_symbol &&
-                   (trail == ideographic_comma || trail == full_width_comma)) {
+        if (const char ascii = cp932_ascii_form(byte, trail)) {
+            out += ascii;
+        } else if (byte == ideographic_comma_lead && trail == ideographic_comma_trail) {
             out += ',';
-        } else if (byte == double_byte_symbol && trail == full_width_space) {
-            out += ' ';
         } else {
             return std::nullopt;
         }
@@ -68,22 +62,13 @@ std::string cp932(std::string_view utf8) {
     return utf8_to_cp932(utf8).value_or(std::string{});
 }
 
-std::string trimmed_text(std::string_view text) {
-    return std::string(without_blanks_around(text));
-}
+}  // namespace
 
-// "32,200×35回", as the main window shows an amount with its count.
-std::string times_count(std::string_view amount, std::string_view count) {
-    return trimmed_text(amount) + cp932("×") + trimmed_text(count) + cp932("回");
-}
-
-std::string cell(const calc_result& result, const result_figure& figure) {
+std::string figure_cell(const calc_result& result, const result_figure& figure) {
     return figure.count_text == nullptr
-               ? trimmed_text(result.*figure.text)
+               ? std::string(without_blanks_around(result.*figure.text))
                : times_count(result.*figure.text, result.*figure.count_text);
 }
-
-}  // namespace
 
 std::variant<std::vector<std::int32_t>, std::string> parse_payment_counts(std::string_view list) {
     const std::string bad_count = "返済回数は1から420で入力して下さい";
@@ -132,9 +117,7 @@ namespace {
 
 bool bonuses_fit_term(const calc_inputs& inputs, std::int64_t bonuses, std::int64_t payments) {
     constexpr std::int64_t months_between_bonuses = 6;
-    // The deferment as typed; empty is 1, as the calculation reads it.
-    const std::int64_t deferment =
-        inputs.deferment_text.empty() ? 1 : leading_integer(inputs.deferment_text);
+    const std::int64_t deferment = read_terms(inputs, {}).terms.deferment;
     const std::int64_t first_bonus = std::max<std::int64_t>(deferment, 1);
     return bonuses <= 0 || first_bonus + months_between_bonuses * (bonuses - 1) <= payments;
 }
@@ -146,9 +129,8 @@ bool bonuses_fit(const calc_inputs& inputs, const calc_result& quote) {
 }
 
 bool bonuses_fit(const calc_inputs& inputs) {
-    const std::int64_t bonuses =
-        inputs.bonus_count_text.empty() ? 0 : leading_integer(inputs.bonus_count_text);
-    return bonuses_fit_term(inputs, bonuses, leading_integer(inputs.payment_count_text));
+    const quote_terms terms = read_terms(inputs, {}).terms;
+    return bonuses_fit_term(inputs, terms.bonus_count, terms.payment_count);
 }
 
 std::vector<plan_column> compare_plans(const calc_inputs& inputs, const current_flags& flags,
@@ -189,12 +171,12 @@ std::vector<plan_row> plan_rows(std::span<const plan_column> columns, const curr
     }
     const std::string none = cp932("－");
     for (const result_figure& figure : result_figures) {
-        if (figure.label.empty() || !figure_of(figure, residual_plans)) {
+        if (figure.label.empty() || !in_plan(figure, residual_plans)) {
             continue;
         }
         plan_row& row = rows.emplace_back(plan_row{cp932(figure_label(figure, flags)), {}});
         for (const plan_column& column : columns) {
-            row.cells.push_back(column.outcome.result ? cell(*column.outcome.result, figure)
+            row.cells.push_back(column.outcome.result ? figure_cell(*column.outcome.result, figure)
                                                       : none);
         }
     }

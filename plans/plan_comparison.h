@@ -4,6 +4,7 @@
 // command line show them. Texts are code page 932 unless said otherwise.
 
 #include "calc/calculate.h"
+#include "calc/result_figures.h"
 
 #include <cstdint>
 #include <optional>
@@ -60,6 +61,10 @@ struct plan_row {
     std::string label;
     std::vector<std::string> cells;
 };
+
+// A figure's text as a cell of the comparison: blanks trimmed, with its count where it has one
+// ("32,200×35回").
+std::string figure_cell(const calc_result& result, const result_figure& figure);
 
 // 返済回数, 融資手数料, 融資額, １回目, ２回目以降, the bonus row (named after the bonus method),
 // Ｓ１均等比較; for residual plans 最終回（残価） in place of Ｓ１均等比較.

@@ -20,7 +20,7 @@ void plan_comparison_dialog::compare() {
     const std::optional<std::string> list = to_cp932(ui_->counts_field->text());
     const auto parsed = parse_payment_counts(list.value_or("?"));
     if (const auto* message = std::get_if<std::string>(&parsed)) {
-        show_message(this, caption_tavri, utf8(*message));
+        show_message(this, message_caption, utf8(*message));
         return;
     }
     columns_ = compare_plans(inputs_, session_.flags, std::get<std::vector<std::int32_t>>(parsed));

@@ -24,7 +24,7 @@ std::optional<std::int32_t> plan_comparison_dialog::budget() {
     if (const auto* message = std::get_if<std::string>(&read)) {
         // An earlier answer belongs to another budget.
         show_answer(std::nullopt, false);
-        show_message(this, caption_tavri, utf8(*message));
+        show_message(this, message_caption, utf8(*message));
         return std::nullopt;
     }
     return std::get<std::int32_t>(read);
@@ -48,7 +48,7 @@ void plan_comparison_dialog::solve_payments() {
 
 void plan_comparison_dialog::show_no_answer(std::string_view reason) {
     show_answer(std::nullopt, false);
-    show_message(this, caption_tavri, utf8(reason));
+    show_message(this, message_caption, utf8(reason));
 }
 
 // The answer with its whole quote: the net balance first, then the rows of the comparison.

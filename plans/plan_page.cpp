@@ -1,10 +1,13 @@
 #include "plans/plan_page.h"
 
-#include "calc/amount_text.h"
+#include "calc/result_figures.h"
 #include "print/estimate_page.h"
 
 #include <algorithm>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 namespace carloan {
 namespace {
@@ -22,37 +25,6 @@ int line(std::size_t n) {
     return line_pitch * static_cast<int>(n);
 }
 
-std::string trimmed(std::string_view text) {
-    return blank_removal(text);
-}
-
-// "32,200×35回", as the window shows an amount with its count.
-std::string times_count(std::string_view amount, std::string_view count) {
-    return trimmed(amount) + page_text("×") + trimmed(count) + page_text("回");
-}
-
-struct page_row {
-    std::string label;
-    std::string (*cell)(const calc_result&);
-};
-
-std::vector<page_row> page_rows(std::int32_t bonus_method) {
-    return {
-        {page_text("融資手数料"), [](const calc_result& r) { return trimmed(r.loan_fee_text); }},
-        {page_text("お支払い合計額"),
-         [](const calc_result& r) { return trimmed(r.loan_amount_text); }},
-        {page_text("第１回目"), [](const calc_result& r) { return trimmed(r.first_payment_text); }},
-        {page_text("第２回目以降"),
-         [](const calc_result& r) {
-             return times_count(r.later_payment_text, r.later_count_text);
-         }},
-        {page_text(bonus_method == 1 ? "ボーナス月返済" : "ボーナス月加算"),
-         [](const calc_result& r) {
-             return times_count(r.bonus_payment_text, r.bonus_times_text);
-         }},
-    };
-}
-
 // Right-aligned by position, so that a cell too wide for its column still ends where the others
 // do.
 page_string cell_at(std::size_t column_in_block, std::size_t table_line, std::string cell) {
@@ -60,6 +32,21 @@ page_string cell_at(std::size_t column_in_block, std::size_t table_line, std::st
                       cell_bytes * half_width_dots;
     return {right - static_cast<int>(cell.size()) * half_width_dots, line(table_line),
             std::move(cell)};
+}
+
+// The comparison page writes its labels' digits full-width throughout (第１回目 beside
+// 第２回目以降), where the estimate keeps its 第1回目.
+std::string full_width_digits(std::string_view label) {
+    std::string wide;
+    for (const char c : label) {
+        if (c >= '0' && c <= '9') {
+            wide += "\xEF\xBC";
+            wide += static_cast<char>(0x90 + (c - '0'));  // U+FF10 onwards in UTF-8
+        } else {
+            wide += c;
+        }
+    }
+    return wide;
 }
 
 }  // namespace
@@ -79,33 +66,39 @@ std::vector<page_string> plan_comparison_page(std::span<const plan_column> colum
         page.push_back(std::move(identity));
     }
 
-    std::size_t figure_line = first_figure_line;
-    page.push_back({figure_label_x, line(figure_line), page_text("    お借入金額         ")});
-    page.push_back({figure_value_x, line(figure_line), amount_value(record.net_balance)});
-    if (record.show_rate == 1) {
-        ++figure_line;
-        page.push_back({figure_label_x, line(figure_line), page_text("    融資利率（年率）   ")});
-        page.push_back({figure_value_x, line(figure_line), rate_value(record)});
+    std::size_t table_line = first_figure_line;
+    for (const auto& [label, value] : balance_lines(record, true)) {
+        page.push_back({figure_label_x, line(table_line), label});
+        page.push_back({figure_value_x, line(table_line), value});
+        ++table_line;
     }
+    ++table_line;
 
-    const std::vector<page_row> rows = page_rows(bonus_method);
+    // The counts head each block; the rows are the printed figures a result shows as text.
+    const std::string count_label = page_text(figure_of(&calc_result::payment_count).printed_label);
+    std::vector<std::pair<std::string, const result_figure*>> rows;
+    for (const result_figure& figure : result_figures) {
+        if (!figure.printed_label.empty() && figure.text != nullptr) {
+            rows.emplace_back(page_text(full_width_digits(printed_label(figure, bonus_method))),
+                              &figure);
+        }
+    }
     const std::string none = page_text("－");
-    std::size_t table_line = figure_line + 2;
     for (std::size_t block = 0; block < columns.size(); block += plan_page_block_columns) {
         const std::size_t end = std::min(columns.size(), block + plan_page_block_columns);
-        page.push_back({label_x, line(table_line), page_text("お支払い回数")});
+        page.push_back({label_x, line(table_line), count_label});
         for (std::size_t column = block; column < end; ++column) {
             page.push_back(
                 cell_at(column - block, table_line,
                         std::to_string(columns[column].payment_count) + page_text("回")));
         }
         ++table_line;
-        for (const page_row& row : rows) {
-            page.push_back({label_x, line(table_line), row.label});
+        for (const auto& [label, figure] : rows) {
+            page.push_back({label_x, line(table_line), label});
             for (std::size_t column = block; column < end; ++column) {
                 const std::optional<calc_result>& result = columns[column].outcome.result;
-                page.push_back(
-                    cell_at(column - block, table_line, result ? row.cell(*result) : none));
+                page.push_back(cell_at(column - block, table_line,
+                                       result ? figure_cell(*result, *figure) : none));
             }
             ++table_line;
         }

@@ -1,6 +1,7 @@
 #include "print/estimate_page.h"
 
 #include "calc/amount_text.h"
+#include "calc/result_figures.h"
 #include "text/cp932.h"
 
 #include <cstdio>
@@ -30,6 +31,31 @@ std::string right_justified(std::string text) {
     return text;
 }
 
+constexpr std::size_t label_bytes = 23;
+
+std::string padded_label(std::string_view utf8) {
+    std::string label = cp932("    ") + cp932(utf8);
+    if (label.size() < label_bytes) {
+        label.append(label_bytes - label.size(), ' ');
+    }
+    return label;
+}
+
+std::string printed_figure_value(const result_figure& figure, const quote_record& record) {
+    const std::int32_t value = record.*figure.record;
+    switch (figure.printed) {
+        case printed_value::amount:
+            return amount_value(value);
+        case printed_value::count:
+            return count_value(value);
+        case printed_value::installment:
+            return installment_value(value, figure.record_count ? record.*figure.record_count : 1);
+    }
+    return {};
+}
+
+const result_figure& balance_figure = figure_of(&calc_result::net_balance);
+
 }  // namespace
 
 // The rate as typed, without a comma ever being inserted.
@@ -58,9 +84,30 @@ std::vector<page_string> note_lines(const branch_settings& settings, int first_l
             {160, line_pitch * (first_line + 2), slot_text(settings.note_line_3)}};
 }
 
+std::vector<figure_line> balance_lines(const quote_record& record, bool with_rate) {
+    std::vector<figure_line> lines{
+        {padded_label(balance_figure.printed_label), printed_figure_value(balance_figure, record)}};
+    if (with_rate && record.show_rate == 1) {
+        lines.push_back({padded_label("融資利率（年率）"), rate_value(record)});
+    }
+    return lines;
+}
+
+std::vector<figure_line> payment_lines(const quote_record& record, std::int32_t bonus_method) {
+    std::vector<figure_line> lines;
+    for (const result_figure& figure : result_figures) {
+        if (figure.printed_label.empty() || &figure == &balance_figure) {
+            continue;
+        }
+        lines.push_back({padded_label(std::string(printed_label(figure, bonus_method)) +
+                                      std::string(figure.printed_label_end)),
+                         printed_figure_value(figure, record)});
+    }
+    return lines;
+}
+
 std::vector<page_string> estimate_page(const quote_record& record, const branch_settings& settings,
                                        std::int32_t bonus_method, const local_time& now) {
-    const int shift = record.show_rate == 1 ? 1 : 0;
     const auto line = [](int n) { return line_pitch * n; };
 
     std::vector<page_string> page;
@@ -75,35 +122,25 @@ std::vector<page_string> estimate_page(const quote_record& record, const branch_
     page.push_back({160, line(13), slot_text(settings.opening_line_2)});
     page.push_back({2200, line(14), cp932("記")});
 
-    page.push_back({label_x, line(16), cp932("    お借入金額         ")});
-    page.push_back({value_x, line(16), amount_value(record.net_balance)});
-    if (shift == 1) {
-        page.push_back({label_x, line(17), cp932("    融資利率（年率）   ")});
-        page.push_back({value_x, line(17), rate_value(record)});
+    int row = 16;
+    for (const std::vector<figure_line>& lines :
+         {balance_lines(record, true), payment_lines(record, bonus_method)}) {
+        for (const auto& [label, value] : lines) {
+            page.push_back({label_x, line(row), label});
+            page.push_back({value_x, line(row), value});
+            ++row;
+        }
     }
-    page.push_back({label_x, line(17 + shift), cp932("    融資手数料         ")});
-    page.push_back({value_x, line(17 + shift), amount_value(record.loan_fee)});
-    page.push_back({label_x, line(18 + shift), cp932("    お支払い合計額     ")});
-    page.push_back({value_x, line(18 + shift), amount_value(record.loan_amount)});
-    page.push_back({label_x, line(19 + shift), cp932("    お支払い回数       ")});
-    page.push_back({value_x, line(19 + shift), count_value(record.payment_count)});
-    page.push_back({label_x, line(20 + shift), cp932("    第1回目            ")});
-    page.push_back({value_x, line(20 + shift), installment_value(record.first_payment, 1)});
-    page.push_back({label_x, line(21 + shift), cp932("    第２回目以降       ")});
-    page.push_back(
-        {value_x, line(21 + shift), installment_value(record.later_payment, record.later_count)});
-    page.push_back({label_x, line(22 + shift), bonus_row_label(bonus_method)});
-    page.push_back(
-        {value_x, line(22 + shift), installment_value(record.bonus_payment, record.bonus_count)});
 
-    for (page_string& note : note_lines(settings, 24 + shift)) {
+    for (page_string& note : note_lines(settings, row + 1)) {
         page.push_back(std::move(note));
     }
-    page.push_back({label_x, line(27 + shift), cp932("【備考】")});
-    page.push_back({label_x, line(28 + shift), slot_text(record.remark_1)});
-    page.push_back({label_x, line(29 + shift), slot_text(record.remark_2)});
-    page.push_back({label_x, line(30 + shift), slot_text(record.remark_3)});
-    page.push_back({label_x, line(31 + shift), slot_text(record.remark_4)});
+    const int remarks_line = row + 4;
+    page.push_back({label_x, line(remarks_line), cp932("【備考】")});
+    page.push_back({label_x, line(remarks_line + 1), slot_text(record.remark_1)});
+    page.push_back({label_x, line(remarks_line + 2), slot_text(record.remark_2)});
+    page.push_back({label_x, line(remarks_line + 3), slot_text(record.remark_3)});
+    page.push_back({label_x, line(remarks_line + 4), slot_text(record.remark_4)});
     return page;
 }
 

@@ -25,4 +25,14 @@ std::vector<page_string> branch_identity_lines(const branch_settings& settings);
 std::string rate_value(const quote_record& record);
 std::vector<page_string> note_lines(const branch_settings& settings, int first_line);
 
+// A printed figure's row, label and value at the estimate's two columns, from result_figures:
+// the balance rows are お借入金額, then, when `with_rate` and the record shows it, the rate; the
+// payment rows are every other printed figure, the bonus row labelled by `bonus_method`.
+struct figure_line {
+    std::string label;  // four blanks in, 23 bytes in all
+    std::string value;
+};
+std::vector<figure_line> balance_lines(const quote_record& record, bool with_rate);
+std::vector<figure_line> payment_lines(const quote_record& record, std::int32_t bonus_method);
+
 }  // namespace carloan

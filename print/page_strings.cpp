@@ -27,11 +27,6 @@ std::string installment_value(std::int32_t amount, std::int32_t count) {
         value_width);
 }
 
-std::string bonus_row_label(std::int32_t bonus_method) {
-    return bonus_method == 1 ? page_text("    ボーナス月返済金額 ")
-                             : page_text("    ボーナス月加算金額 ");
-}
-
 std::string customer_name_from_quote_name(std::string_view quote_name) {
     std::string name(cp932_prefix(quote_name, customer_name_limit));
     // A dot is never the second byte of a double-byte character, so this cannot split one.

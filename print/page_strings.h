@@ -42,9 +42,6 @@ std::string amount_value(std::int32_t amount);
 std::string count_value(std::int32_t count);
 std::string installment_value(std::int32_t amount, std::int32_t count);
 
-// The label of the bonus row, by the bonus method (1 = total method).
-std::string bonus_row_label(std::int32_t bonus_method);
-
 inline constexpr std::size_t customer_name_limit = 29;
 
 // The customer name a quote file name proposes: its first 29 bytes, less a trailing dot and

@@ -59,7 +59,7 @@ print_confirmation_dialog::~print_confirmation_dialog() = default;
 std::optional<quote_record> print_confirmation_dialog::confirmed_record() {
     const std::string name = field_cp932(ui_->customer_name->text(), customer_name_limit);
     if (name.empty()) {
-        show_message(this, caption_tavri, QStringLiteral("お客様名が未入力です"));
+        show_message(this, message_caption, QStringLiteral("お客様名が未入力です"));
         ui_->customer_name->setFocus();
         return std::nullopt;
     }

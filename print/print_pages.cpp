@@ -97,12 +97,12 @@ bool print_pages(QWidget* owner, const QString& document_name, const drawn_pages
     const print_platform& platform = current_platform();
     const QString name = platform.default_printer_name();
     if (name.isEmpty()) {
-        show_message(owner, caption_tavri, QStringLiteral("プリンタ名の取得に失敗しました"));
+        show_message(owner, message_caption, QStringLiteral("プリンタ名の取得に失敗しました"));
         return false;
     }
     const std::unique_ptr<QPrinter> printer = platform.open_printer(name);
     if (!printer) {
-        show_message(owner, caption_tavri, QStringLiteral("プリンタの初期化に失敗しました"));
+        show_message(owner, message_caption, QStringLiteral("プリンタの初期化に失敗しました"));
         return false;
     }
     printer->setResolution(page_dots_per_inch);
@@ -110,7 +110,7 @@ bool print_pages(QWidget* owner, const QString& document_name, const drawn_pages
 
     QPainter painter;
     if (!painter.begin(printer.get())) {
-        show_message(owner, caption_tavri, QStringLiteral("StartDocに失敗しました"));
+        show_message(owner, message_caption, QStringLiteral("StartDocに失敗しました"));
         return false;
     }
     draw_pages(painter, *printer, pages);

@@ -124,7 +124,7 @@ void schedule_dialog::expand_schedule() {
     const expansion result = expand(session_.record, entries());
     store_expansion(session_.record, session_.table, result);
     if (!result.message.empty()) {
-        show_message(this, caption_tavri, QString::fromStdString(result.message));
+        show_message(this, message_caption, QString::fromStdString(result.message));
         return;
     }
     set_lines(result.lines);

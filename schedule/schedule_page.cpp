@@ -1,5 +1,7 @@
 #include "schedule/schedule_page.h"
 
+#include "calc/result_figures.h"
+#include "print/estimate_page.h"
 #include "schedule/expand.h"
 #include "text/cp932.h"
 
@@ -28,7 +30,9 @@ constexpr int row_pitch = 128;
 constexpr int heading_y = line_pitch;
 constexpr int customer_y = heading_y + line_pitch;
 constexpr int figures_y = customer_y + line_pitch;
-constexpr int figure_rows = 7;
+// Every printed figure of the quote is a row, the balance first.
+constexpr int figure_rows = static_cast<int>(std::ranges::count_if(
+    result_figures, [](const result_figure& figure) { return !figure.printed_label.empty(); }));
 constexpr int first_page_captions_y = figures_y + (figure_rows - 1) * row_pitch + line_pitch;
 constexpr int later_page_captions_y = line_pitch;
 constexpr int last_row_y = 6016;
@@ -68,18 +72,10 @@ void add_heading(std::vector<page_string>& page, const quote_record& record,
         page.push_back({label_x, customer_y, name + page_text(" 様")});
     }
 
-    const std::pair<std::string, std::string> figures[] = {
-        {page_text("    お借入金額         "), amount_value(record.net_balance)},
-        {page_text("    融資手数料         "), amount_value(record.loan_fee)},
-        {page_text("    お支払い合計額     "), amount_value(record.loan_amount)},
-        {page_text("    お支払い回数       "), count_value(record.payment_count)},
-        {page_text("    第1回目            "), installment_value(record.first_payment, 1)},
-        {page_text("    第２回目以降       "),
-         installment_value(record.later_payment, record.later_count)},
-        {bonus_row_label(record.bonus_method),
-         installment_value(record.bonus_payment, record.bonus_count)},
-    };
-    static_assert(sizeof figures / sizeof figures[0] == figure_rows);
+    std::vector<figure_line> figures = balance_lines(record, false);
+    for (figure_line& payment : payment_lines(record, record.bonus_method)) {
+        figures.push_back(std::move(payment));
+    }
     int y = figures_y;
     for (const auto& [label, value] : figures) {
         page.push_back({label_x, y, label});

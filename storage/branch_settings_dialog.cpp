@@ -118,7 +118,7 @@ void branch_settings_dialog::update_settings() {
         read_field(*((*ui_).*f.edit), f.slot(session_.settings));
     }
     if (!store_branch_settings(session_.settings, path_)) {
-        show_message(this, caption_tavri,
+        show_message(this, message_caption,
                      save_failure_message(QStringLiteral("初期登録の保存に失敗しました"),
                                           QString::fromStdU16String(path_.u16string())));
     }

@@ -43,10 +43,6 @@ QString open_dialog::name_text() const {
     return ui_->name_field->text();
 }
 
-void open_dialog::set_name_text(const QString& text) {
-    ui_->name_field->setText(text);
-}
-
 void open_dialog::reject() {
     session_.quote_name = no_quote_name;
     QDialog::reject();
@@ -79,7 +75,7 @@ std::optional<std::string> open_dialog::named_file() {
     const bool control_character = holds_control_character(name_text().toStdU16String());
     if (name.empty() || control_character || leaves_quote_folder(name)) {
         session_.quote_name = no_quote_name;
-        show_message(this, caption_tavri,
+        show_message(this, message_caption,
                      name.empty() && !control_character
                          ? QStringLiteral("ファイルが選択されていません")
                          : QStringLiteral("ファイル名に使用できない文字が含まれています"));
@@ -100,7 +96,7 @@ void open_dialog::open_named() {
 void open_dialog::delete_named() {
     if (const std::optional<std::string> name = named_file()) {
         const message_answer answer = ask_question(
-            this, caption_tavri, QStringLiteral("「%1」を削除しますか？").arg(from_cp932(*name)),
+            this, message_caption, QStringLiteral("「%1」を削除しますか？").arg(from_cp932(*name)),
             {message_answer::yes, message_answer::no}, message_answer::no);
         if (answer != message_answer::yes) {
             return;

@@ -37,7 +37,6 @@ class open_dialog : public QDialog {
     ~open_dialog() override;
 
     QString name_text() const;
-    void set_name_text(const QString& text);
 
     void reject() override;
 

@@ -45,10 +45,6 @@ QString save_name_dialog::name_text() const {
     return ui_->name_field->text();
 }
 
-void save_name_dialog::set_name_text(const QString& text) {
-    ui_->name_field->setText(text);
-}
-
 void save_name_dialog::reject() {
     session_.quote_name = no_quote_name;
     QDialog::reject();
@@ -61,7 +57,7 @@ void save_name_dialog::save() {
     const bool control_character = holds_control_character(name_text().toStdU16String());
     if (typed.empty() && !control_character) {
         session_.quote_name = no_quote_name;
-        show_message(this, caption_tavri, QStringLiteral("ファイル名が未入力です"));
+        show_message(this, message_caption, QStringLiteral("ファイル名が未入力です"));
         return;
     }
     std::string name = with_quote_extension(typed);
@@ -69,7 +65,7 @@ void save_name_dialog::save() {
     // file that Windows would name differently.
     if (control_character || leaves_quote_folder(typed) || !is_portable_file_name(name)) {
         session_.quote_name = no_quote_name;
-        show_message(this, caption_tavri,
+        show_message(this, message_caption,
                      QStringLiteral("ファイル名に使用できない文字が含まれています"));
         return;
     }

@@ -35,7 +35,6 @@ class save_name_dialog : public QDialog {
     ~save_name_dialog() override;
 
     QString name_text() const;
-    void set_name_text(const QString& text);
 
     void reject() override;
 

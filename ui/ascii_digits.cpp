@@ -1,5 +1,7 @@
 #include "ui/ascii_digits.h"
 
+#include "text/full_width.h"
+
 #include <QLineEdit>
 #include <QPointer>
 #include <QValidator>
@@ -8,29 +10,6 @@
 
 namespace carloan {
 namespace {
-
-constexpr char16_t full_width_zero = u'０';
-constexpr char16_t full_width_nine = u'９';
-
-char16_t ascii_form(char16_t character) {
-    if (character >= full_width_zero && character <= full_width_nine) {
-        return static_cast<char16_t>(u'0' + (character - full_width_zero));
-    }
-    switch (character) {
-        case u'，':
-            return u',';
-        case u'．':
-            return u'.';
-        case u'－':
-            return u'-';
-        case u'＋':
-            return u'+';
-        case u'　':
-            return u' ';
-        default:
-            return character;
-    }
-}
 
 // Runs ahead of the validator the field already had, which keeps the last word.
 class ascii_digit_validator : public QValidator {
@@ -56,7 +35,9 @@ class ascii_digit_validator : public QValidator {
 
 QString ascii_digits(QString text) {
     for (QChar& character : text) {
-        character = QChar(ascii_form(character.unicode()));
+        if (const char ascii = ascii_form(character.unicode())) {
+            character = QChar(ascii);
+        }
     }
     return text;
 }

@@ -75,7 +75,7 @@ bool save_file(QWidget* parent, const file_kind& kind, const QString& name, cons
     if (write(path)) {
         return true;
     }
-    show_message(parent, caption_tavri, save_failure_message(kind.failure, path));
+    show_message(parent, message_caption, save_failure_message(kind.failure, path));
     return false;
 }
 

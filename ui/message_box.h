@@ -11,7 +11,8 @@ class QWidget;
 
 namespace carloan {
 
-inline const QString caption_tavri = QStringLiteral("Tavri");
+// The caption of every message the program shows.
+inline const QString message_caption = QStringLiteral("Tavri");
 
 // The buttons a box can offer, each with the house's own text.
 enum class message_answer { ok, yes, no, save, quit, cancel };
