@@ -2,8 +2,10 @@
 
 #include "calc/amount_text.h"
 #include "calc/calculate.h"
+#include "calc/residual_plan.h"
 #include "calc/result_figures.h"
 #include "plans/plan_comparison_dialog.h"
+#include "plans/residual_dialog.h"
 #include "print/page_strings.h"
 #include "print/print_confirmation_dialog.h"
 #include "print/print_estimate.h"
@@ -24,6 +26,7 @@
 #include "ui_main_window.h"
 
 #include <QFocusEvent>
+#include <QKeySequence>
 #include <QPushButton>
 
 #include <cstring>
@@ -128,8 +131,9 @@ main_window_steps main_window_steps::program() {
             .save_name_dialog = run_save_name_dialog,
             .open_dialog = run_open_dialog,
             .branch_settings_dialog = run_branch_settings_dialog,
-            .save = carloan::save_quote,
-            .open = carloan::open_quote};
+            .residual_dialog = run_residual_dialog,
+            .save = save_quote_with_extension,
+            .open = open_quote_with_extension};
 }
 
 main_window::main_window(session_state& session, main_window_steps steps, QWidget* parent)
@@ -171,6 +175,9 @@ main_window::main_window(session_state& session, main_window_steps steps, QWidge
     on_click(ui_->settings_button, &main_window::branch_settings_command);
     on_click(ui_->cycle_toggle, &main_window::toggle_cycle);
     on_click(ui_->method_toggle, &main_window::toggle_method);
+    on_click(ui_->residual_button, &main_window::residual_command);
+    // One key from any field, so that the form's own layout and tab order stay as they were.
+    ui_->residual_button->setShortcut(QKeySequence(Qt::Key_F8));
 
     show_flags();
     clear_status();
@@ -264,6 +271,18 @@ void main_window::branch_settings_command() {
     steps_.branch_settings_dialog(this, session_);
 }
 
+// The residual plan is quoted in its own dialog; the window's figures stay the ordinary plan's.
+void main_window::residual_command() {
+    if (!steps_.residual_dialog(this, session_, current_inputs())) {
+        return;
+    }
+    const QString balance = from_cp932(read_slot(session_.record.net_balance_text));
+    if (balance != ui_->net_balance_field->text()) {
+        ui_->net_balance_field->setText(balance);
+        input_changed();
+    }
+}
+
 void main_window::quit_command() {
     if (may_leave()) {
         done(1);
@@ -352,15 +371,38 @@ quote_record main_window::record_to_save() const {
     return record;
 }
 
+// A residual that cannot be read is kept as none: only a quoted figure is stored.
+quote_extension main_window::extension_to_save() const {
+    residual_amount residual{};
+    if (!session_.residual_text.empty()) {
+        std::optional<std::int32_t> vehicle_price;
+        const auto prices = read_price_lines(session_.price_lines);
+        if (const auto* figures = std::get_if<price_figures>(&prices);
+            figures && !session_.price_lines.vehicle_price_text.empty()) {
+            vehicle_price = figures->vehicle_price;
+        }
+        const auto read = read_residual(session_.residual_text, vehicle_price);
+        if (const auto* amount = std::get_if<residual_amount>(&read)) {
+            residual = *amount;
+        }
+    }
+    quote_extension extension{};
+    store_extension(extension, session_.price_lines, residual);
+    return extension;
+}
+
 // Compared as a save would write it, so that typing a text and taking it back again loses
 // nothing, and the customer name and remarks a print confirmed count as much as the fields.
 bool main_window::has_unsaved_quote() const {
     const quote_record now = record_to_save();
-    return std::memcmp(&now, &saved_record_, sizeof now) != 0;
+    const quote_extension extension = extension_to_save();
+    return std::memcmp(&now, &saved_record_, sizeof now) != 0 ||
+           std::memcmp(&extension, &saved_extension_, sizeof extension) != 0;
 }
 
 void main_window::take_as_saved() {
     saved_record_ = record_to_save();
+    saved_extension_ = extension_to_save();
 }
 
 bool main_window::may_leave() {
@@ -379,7 +421,7 @@ bool main_window::may_leave() {
 
 bool main_window::save_quote_from_fields() {
     session_.record = record_to_save();
-    if (!steps_.save(session_.quote_path, session_.record)) {
+    if (!steps_.save(session_.quote_path, session_.record, extension_to_save())) {
         show_message(
             this, caption_tavri,
             save_failure_message(QStringLiteral("ファイルの保存に失敗しました"),
@@ -393,11 +435,15 @@ bool main_window::save_quote_from_fields() {
 // A file that cannot be read changes nothing: the window keeps the quote the clerk was working on.
 bool main_window::open_quote_into_fields() {
     quote_record opened = session_.record;
-    if (!steps_.open(session_.quote_path, opened)) {
+    quote_extension extension{};
+    std::string block_message;
+    if (!steps_.open(session_.quote_path, opened, extension, block_message)) {
         show_message(this, caption_tavri, QStringLiteral("ファイルの読込に失敗しました"));
         return false;
     }
     session_.record = opened;
+    session_.price_lines = price_lines_of(extension);
+    session_.residual_text = residual_text_of(extension);
     const calc_inputs inputs = inputs_of(session_.record);
     for (const input_field& input : input_fields) {
         field(input.control)->setText(from_cp932(inputs.*input.text));
@@ -406,6 +452,9 @@ bool main_window::open_quote_into_fields() {
     session_.flags.cycle_mode = session_.record.cycle_mode;
     show_flags();
     show_quote_name();
+    if (!block_message.empty()) {
+        show_message(this, caption_tavri, QString::fromStdString(block_message));
+    }
     // Until the calculation that follows, the figures shown are the earlier quote's.
     input_changed();
     return true;
