@@ -7,7 +7,6 @@
 #include "ui/ascii_digits.h"
 #include "ui/dialog_placement.h"
 #include "ui/file_dialog.h"
-#include "ui/input_method.h"
 #include "ui/message_box.h"
 #include "ui/session.h"
 #include "ui_residual_dialog.h"
@@ -74,11 +73,10 @@ residual_dialog::residual_dialog(session_state& session, calc_inputs inputs, QWi
         if (line->isReadOnly()) {
             continue;
         }
-        // Amounts and a percentage only: the input method stays closed, full-width digits are
-        // taken as typed anyway.
+        // As the main window's amounts: 万 and ％ come through the input method, and full-width
+        // digits are read as typed.
         line->setValidator(new cp932_validator(line));
         accept_full_width_digits(line);
-        refuse_input_method(line);
     }
     for (std::size_t i = 0; i < price_lines.size(); ++i) {
         field(price_line_controls[i])
