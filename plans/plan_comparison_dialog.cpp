@@ -1,6 +1,7 @@
 #include "plans/plan_comparison_dialog.h"
 
 #include "calc/amount_text.h"
+#include "calc/price_lines.h"
 #include "plans/budget_search.h"
 #include "plans/plan_page.h"
 #include "print/page_strings.h"
@@ -184,7 +185,20 @@ void plan_comparison_dialog::compare() {
         show_message(this, caption_tavri, utf8(*message));
         return;
     }
-    columns_ = compare_plans(inputs_, session_.flags, std::get<std::vector<std::int32_t>>(parsed));
+    const auto& counts = std::get<std::vector<std::int32_t>>(parsed);
+    if (residual_plans()) {
+        // The vehicle price a residual typed as a percentage is taken of.
+        std::optional<std::int32_t> vehicle_price;
+        const auto prices = read_price_lines(session_.price_lines);
+        if (const auto* figures = std::get_if<price_figures>(&prices);
+            figures && !session_.price_lines.vehicle_price_text.empty()) {
+            vehicle_price = figures->vehicle_price;
+        }
+        columns_ = compare_residual_plans(inputs_, session_.flags, counts, session_.residual_text,
+                                          vehicle_price);
+    } else {
+        columns_ = compare_plans(inputs_, session_.flags, counts);
+    }
     show_columns();
 }
 
@@ -196,7 +210,7 @@ void plan_comparison_dialog::show_columns() {
         names << column_name(column.payment_count);
     }
     QTableWidget* table = ui_->plan_table;
-    fill_table(table, plan_rows(columns_, session_.flags), names, messages);
+    fill_table(table, plan_rows(columns_, session_.flags, residual_plans()), names, messages);
 
     // The count the form holds starts chosen, so that この回数で計算 does what the clerk expects.
     table->clearSelection();
@@ -302,9 +316,15 @@ void plan_comparison_dialog::use_answer() {
     accept();
 }
 
+// A residual set in 残価設定 turns every column into a residual plan of that residual.
+bool plan_comparison_dialog::residual_plans() const {
+    return !session_.residual_text.empty();
+}
+
 std::vector<page_string> plan_comparison_dialog::page() const {
     return plan_comparison_page(columns_, session_.flags.bonus_method, session_.record,
-                                session_.settings, session_.customer_name, print_time());
+                                session_.settings, session_.customer_name, print_time(),
+                                residual_plans());
 }
 
 // The comparison as shown, through the estimate's printer, preview and PDF paths.

@@ -36,8 +36,8 @@ struct page_row {
     std::string (*cell)(const calc_result&);
 };
 
-std::vector<page_row> page_rows(std::int32_t bonus_method) {
-    return {
+std::vector<page_row> page_rows(std::int32_t bonus_method, bool residual_plans) {
+    std::vector<page_row> rows{
         {page_text("融資手数料"), [](const calc_result& r) { return trimmed(r.loan_fee_text); }},
         {page_text("お支払い合計額"),
          [](const calc_result& r) { return trimmed(r.loan_amount_text); }},
@@ -51,6 +51,11 @@ std::vector<page_row> page_rows(std::int32_t bonus_method) {
              return times_count(r.bonus_payment_text, r.bonus_times_text);
          }},
     };
+    if (residual_plans) {
+        rows.push_back({page_text("最終回（残価）"),
+                        [](const calc_result& r) { return trimmed(r.final_payment_text); }});
+    }
+    return rows;
 }
 
 // Right-aligned by position, so that a cell too wide for its column still ends where the others
@@ -67,11 +72,15 @@ page_string cell_at(std::size_t column_in_block, std::size_t table_line, std::st
 std::vector<page_string> plan_comparison_page(std::span<const plan_column> columns,
                                               std::int32_t bonus_method, const quote_record& record,
                                               const branch_settings& settings,
-                                              std::string_view customer_name,
-                                              const local_time& now) {
+                                              std::string_view customer_name, const local_time& now,
+                                              bool residual_plans) {
     std::vector<page_string> page;
     page.push_back({3200, line(4), date_line(now)});
-    page.push_back({1760, line(5), page_text(plan_page_title)});
+    if (residual_plans) {
+        page.push_back({1360, line(5), page_text(residual_plan_page_title)});
+    } else {
+        page.push_back({1760, line(5), page_text(plan_page_title)});
+    }
     if (!customer_name.empty()) {
         page.push_back({label_x, line(6), std::string(customer_name) + page_text(" 様")});
     }
@@ -88,7 +97,7 @@ std::vector<page_string> plan_comparison_page(std::span<const plan_column> colum
         page.push_back({figure_value_x, line(figure_line), rate_value(record)});
     }
 
-    const std::vector<page_row> rows = page_rows(bonus_method);
+    const std::vector<page_row> rows = page_rows(bonus_method, residual_plans);
     const std::string none = page_text("－");
     std::size_t table_line = figure_line + 2;
     for (std::size_t block = 0; block < columns.size(); block += plan_page_block_columns) {
