@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -104,10 +105,12 @@ TEST_F(residual_window_test, quotes_refuses_and_saves_the_residual_plan) {
         {"２回目以降", "21,200"},    {"２回目以降の回数", "58"}, {"最終回（残価）", "957,000"},
         {"お支払総額", "2,210,194"}, {"差引残高", "1,906,500"},
     };
-    in_dialog({{"残価", "957000"}}, {"計算"}, [&](QWidget* dialog) {
+    const testing::save_file_answer pdf(QStringLiteral("residual.pdf"));
+    in_dialog({{"残価", "957000"}}, {"計算", "PDF保存..."}, [&](QWidget* dialog) {
         for (const auto& e : expected) {
             EXPECT_EQ(shown(dialog, e.name), QString::fromUtf8(e.figure)) << e.name;
         }
+        EXPECT_GT(QFileInfo(pdf.path).size(), 0);
         by_accessible_name(dialog, QStringLiteral("残価"))->setText("1906500");
         button_labelled(dialog, QStringLiteral("計算"))->click();
         for (const auto& e : expected) {
