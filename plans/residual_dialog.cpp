@@ -1,6 +1,7 @@
 #include "plans/residual_dialog.h"
 
 #include "calc/amount_text.h"
+#include "calc/result_figures.h"
 #include "print/print_pages.h"
 #include "text/cp932.h"
 #include "text/qt_text.h"
@@ -23,6 +24,7 @@ namespace {
 struct field_control {
     int number;
     QLineEdit* Ui::residual_dialog::*widget;
+    std::string_view figure = {};  // the result figure an output field shows
 };
 
 constexpr field_control field_controls[] = {
@@ -35,14 +37,14 @@ constexpr field_control field_controls[] = {
     {residual_control::cash_price, &Ui::residual_dialog::cash_price_field},
     {residual_control::net_balance, &Ui::residual_dialog::net_balance_field},
     {residual_control::residual, &Ui::residual_dialog::residual_field},
-    {residual_control::first_payment, &Ui::residual_dialog::first_payment_field},
-    {residual_control::later_payment, &Ui::residual_dialog::later_payment_field},
-    {residual_control::later_count, &Ui::residual_dialog::later_count_field},
-    {residual_control::bonus_payment, &Ui::residual_dialog::bonus_payment_field},
-    {residual_control::bonus_times, &Ui::residual_dialog::bonus_times_field},
-    {residual_control::final_payment, &Ui::residual_dialog::final_payment_field},
-    {residual_control::loan_fee, &Ui::residual_dialog::loan_fee_field},
-    {residual_control::loan_amount, &Ui::residual_dialog::loan_amount_field},
+    {residual_control::first_payment, &Ui::residual_dialog::first_payment_field, "first_payment"},
+    {residual_control::later_payment, &Ui::residual_dialog::later_payment_field, "later_payment"},
+    {residual_control::later_count, &Ui::residual_dialog::later_count_field, "later_count"},
+    {residual_control::bonus_payment, &Ui::residual_dialog::bonus_payment_field, "bonus_payment"},
+    {residual_control::bonus_times, &Ui::residual_dialog::bonus_times_field, "bonus_count"},
+    {residual_control::final_payment, &Ui::residual_dialog::final_payment_field, "final_payment"},
+    {residual_control::loan_fee, &Ui::residual_dialog::loan_fee_field, "loan_fee"},
+    {residual_control::loan_amount, &Ui::residual_dialog::loan_amount_field, "loan_amount"},
     {residual_control::total_payment, &Ui::residual_dialog::total_payment_field},
 };
 
@@ -156,14 +158,13 @@ void residual_dialog::show_quote(const residual_quote& shown) {
     ui_->cash_price_field->setText(shown.prices ? amount_shown(shown.prices->cash_price)
                                                 : QString());
     ui_->net_balance_field->setText(amount_shown(result.net_balance));
-    ui_->first_payment_field->setText(from_cp932(result.first_payment_text));
-    ui_->later_payment_field->setText(from_cp932(result.later_payment_text));
-    ui_->later_count_field->setText(from_cp932(result.later_count_text));
-    ui_->bonus_payment_field->setText(from_cp932(result.bonus_payment_text));
-    ui_->bonus_times_field->setText(from_cp932(result.bonus_times_text));
-    ui_->final_payment_field->setText(from_cp932(result.final_payment_text));
-    ui_->loan_fee_field->setText(from_cp932(result.loan_fee_text));
-    ui_->loan_amount_field->setText(from_cp932(result.loan_amount_text));
+    for (const result_figure& figure : result_figures) {
+        for (const field_control& control : field_controls) {
+            if (control.figure == figure.name && figure.text != nullptr) {
+                (ui_.get()->*control.widget)->setText(from_cp932(result.*figure.text));
+            }
+        }
+    }
     ui_->total_payment_field->setText(amount_shown(shown.total_payment));
 }
 
