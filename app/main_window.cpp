@@ -6,11 +6,13 @@
 #include "app/main_window_fields.h"
 #include "app/main_window_texts.h"
 #include "plans/plan_comparison_dialog.h"
+#include "plans/residual_dialog.h"
 #include "print/print_confirmation_dialog.h"
 #include "print/print_estimate.h"
 #include "schedule/schedule_dialog.h"
 #include "storage/branch_settings_dialog.h"
 #include "storage/open_dialog.h"
+#include "storage/quote_extension.h"
 #include "storage/quote_file.h"
 #include "storage/save_name_dialog.h"
 #include "text/qt_text.h"
@@ -19,6 +21,7 @@
 
 #include "ui_main_window.h"
 
+#include <QKeySequence>
 #include <QPushButton>
 
 #include <utility>
@@ -36,8 +39,9 @@ main_window_steps main_window_steps::program() {
             .save_name_dialog = run_save_name_dialog,
             .open_dialog = run_open_dialog,
             .branch_settings_dialog = run_branch_settings_dialog,
-            .save = carloan::save_quote,
-            .open = carloan::open_quote};
+            .residual_dialog = run_residual_dialog,
+            .save = save_quote_with_extension,
+            .open = open_quote_with_extension};
 }
 
 main_window::main_window(session_state& session, main_window_steps steps, QWidget* parent)
@@ -79,6 +83,9 @@ main_window::main_window(session_state& session, main_window_steps steps, QWidge
     on_click(ui_->settings_button, &main_window::branch_settings_command);
     on_click(ui_->cycle_toggle, &main_window::toggle_cycle);
     on_click(ui_->method_toggle, &main_window::toggle_method);
+    on_click(ui_->residual_button, &main_window::residual_command);
+    // One key from any field, so that the form's own layout and tab order stay as they were.
+    ui_->residual_button->setShortcut(QKeySequence(Qt::Key_F8));
 
     show_flags();
     clear_status();

@@ -4,6 +4,7 @@
 
 #include "calc/calculate.h"
 #include "plans/plan_comparison_dialog.h"
+#include "storage/quote_extension.h"
 #include "storage/quote_record.h"
 
 #include <QDialog>
@@ -12,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 
 class QAbstractButton;
 class QLabel;
@@ -56,6 +58,7 @@ inline constexpr int schedule = 1036;
 inline constexpr int branch_settings = 1038;
 inline constexpr int bonus_payment_label = 1039;
 inline constexpr int status = 1044;
+inline constexpr int residual = 1045;
 }  // namespace main_control
 
 // The dialogs and file operations the commands run. The defaults are the program's own; tests
@@ -70,8 +73,14 @@ struct main_window_steps {
     std::function<void(QWidget*, session_state&)> save_name_dialog;
     std::function<void(QWidget*, session_state&)> open_dialog;
     std::function<void(QWidget*, session_state&)> branch_settings_dialog;
-    std::function<bool(const std::filesystem::path&, const quote_record&)> save;
-    std::function<bool(const std::filesystem::path&, quote_record&)> open;
+    // True when the price lines gave the net balance, which the session's record then holds.
+    std::function<bool(QWidget*, session_state&, const calc_inputs&)> residual_dialog;
+    std::function<bool(const std::filesystem::path&, const quote_record&, const quote_extension&)>
+        save;
+    // `block_message` says why an extension block was left out; the record opened all the same.
+    std::function<bool(const std::filesystem::path&, quote_record&, quote_extension&,
+                       std::string& block_message)>
+        open;
 
     static main_window_steps program();
 };
@@ -103,6 +112,7 @@ class main_window : public QDialog {
     void save_command();
     void open_command();
     void branch_settings_command();
+    void residual_command();
     void quit_command();
     void toggle_method();
     void toggle_cycle();
@@ -114,6 +124,8 @@ class main_window : public QDialog {
     bool quote_chosen() const;
     // The quote record as a save would write it now.
     quote_record record_to_save() const;
+    // The residual and price lines as a save would write them after the record.
+    quote_extension extension_to_save() const;
     bool has_unsaved_quote() const;
     void take_as_saved();
     // True when nothing typed is lost by leaving, after asking when something would be.
@@ -136,6 +148,7 @@ class main_window : public QDialog {
     main_window_steps steps_;
     // What the last save or open left, to tell whether leaving loses anything.
     quote_record saved_record_{};
+    quote_extension saved_extension_{};
     // The outputs belong to inputs since changed.
     bool figures_stale_ = false;
 };

@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 
 #include "app/main_window_texts.h"
+#include "text/cp932.h"
 #include "text/qt_text.h"
 #include "ui/session.h"
 
@@ -77,6 +78,18 @@ void main_window::open_command() {
 
 void main_window::branch_settings_command() {
     steps_.branch_settings_dialog(this, session_);
+}
+
+// The residual plan is quoted in its own dialog; the window's figures stay the ordinary plan's.
+void main_window::residual_command() {
+    if (!steps_.residual_dialog(this, session_, current_inputs())) {
+        return;
+    }
+    const QString balance = from_cp932(read_slot(session_.record.net_balance_text));
+    if (balance != ui_->net_balance_field->text()) {
+        ui_->net_balance_field->setText(balance);
+        input_changed();
+    }
 }
 
 void main_window::quit_command() {

@@ -5,8 +5,11 @@
 
 #include "app/main_window_fields.h"
 #include "calc/amount_text.h"
+#include "calc/price_lines.h"
+#include "calc/residual_plan.h"
 #include "calc/result_figures.h"
 #include "storage/quote_calculation.h"
+#include "storage/quote_extension.h"
 #include "text/cp932.h"
 #include "text/qt_text.h"
 #include "ui/file_dialog.h"
@@ -84,13 +87,36 @@ quote_record main_window::record_to_save() const {
 
 // Compared as a save would write it, so that typing a text and taking it back again loses
 // nothing, and the customer name and remarks a print confirmed count as much as the fields.
+// A residual that cannot be read is kept as none: only a quoted figure is stored.
+quote_extension main_window::extension_to_save() const {
+    residual_amount residual{};
+    if (!session_.residual_text.empty()) {
+        std::optional<std::int32_t> vehicle_price;
+        const auto prices = read_price_lines(session_.price_lines);
+        if (const auto* figures = std::get_if<price_figures>(&prices);
+            figures && !session_.price_lines.vehicle_price_text.empty()) {
+            vehicle_price = figures->vehicle_price;
+        }
+        const auto read = read_residual(session_.residual_text, vehicle_price);
+        if (const auto* amount = std::get_if<residual_amount>(&read)) {
+            residual = *amount;
+        }
+    }
+    quote_extension extension{};
+    store_extension(extension, session_.price_lines, residual);
+    return extension;
+}
+
 bool main_window::has_unsaved_quote() const {
     const quote_record now = record_to_save();
-    return std::memcmp(&now, &saved_record_, sizeof now) != 0;
+    const quote_extension extension = extension_to_save();
+    return std::memcmp(&now, &saved_record_, sizeof now) != 0 ||
+           std::memcmp(&extension, &saved_extension_, sizeof extension) != 0;
 }
 
 void main_window::take_as_saved() {
     saved_record_ = record_to_save();
+    saved_extension_ = extension_to_save();
 }
 
 bool main_window::may_leave() {
@@ -109,7 +135,7 @@ bool main_window::may_leave() {
 
 bool main_window::save_quote_from_fields() {
     session_.record = record_to_save();
-    if (!steps_.save(session_.quote_path, session_.record)) {
+    if (!steps_.save(session_.quote_path, session_.record, extension_to_save())) {
         show_message(
             this, message_caption,
             save_failure_message(QStringLiteral("ファイルの保存に失敗しました"),
@@ -123,11 +149,15 @@ bool main_window::save_quote_from_fields() {
 // A file that cannot be read changes nothing: the window keeps the quote the clerk was working on.
 bool main_window::open_quote_into_fields() {
     quote_record opened = session_.record;
-    if (!steps_.open(session_.quote_path, opened)) {
+    quote_extension extension{};
+    std::string block_message;
+    if (!steps_.open(session_.quote_path, opened, extension, block_message)) {
         show_message(this, message_caption, QStringLiteral("ファイルの読込に失敗しました"));
         return false;
     }
     session_.record = opened;
+    session_.price_lines = price_lines_of(extension);
+    session_.residual_text = residual_text_of(extension);
     const calc_inputs inputs = inputs_of(session_.record);
     for (const input_field& input : input_fields) {
         field(input.control)->setText(from_cp932(inputs.*input.text));
@@ -136,6 +166,9 @@ bool main_window::open_quote_into_fields() {
     session_.flags.cycle_mode = session_.record.cycle_mode;
     show_flags();
     show_quote_name();
+    if (!block_message.empty()) {
+        show_message(this, message_caption, QString::fromStdString(block_message));
+    }
     // Until the calculation that follows, the figures shown are the earlier quote's.
     input_changed();
     return true;

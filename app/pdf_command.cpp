@@ -3,6 +3,7 @@
 #include "calc/calculate.h"
 #include "print/page_strings.h"
 #include "print/print_estimate.h"
+#include "print/residual_page.h"
 #include "schedule/expand.h"
 #include "schedule/schedule_printout.h"
 #include "storage/atomic_file.h"
@@ -61,13 +62,30 @@ int run_pdf_command(const pdf_command& command, const branch_settings& settings,
     session_state session;
     session.settings = settings;
     const std::filesystem::path quote = quote_argument_path(command.quote, quote_folder);
-    if (!open_quote(quote, session.record)) {
+    // Named as a struct: quote_folder.h gives the same name to the file suffix.
+    struct quote_extension extension {};
+    std::string block_message;
+    if (!open_quote_with_extension(quote, session.record, extension, block_message)) {
         err << "carloan: cannot read the quote file "
             << QString::fromStdU16String(quote.u16string()) << '\n';
         return pdf_exit_failure;
     }
+    if (!block_message.empty()) {
+        err << "carloan: " << block_message << '\n';
+    }
     if (!calculate_opened(session, err)) {
         return pdf_exit_missing_input;
+    }
+    // A quote with a residual prints the residual plan's page in place of the estimate.
+    std::optional<residual_quote> residual;
+    if (extension.residual != 0) {
+        auto quoted = quote_residual(inputs_of(session.record), session.flags,
+                                     price_lines_of(extension), residual_text_of(extension));
+        if (const auto* message = std::get_if<std::string>(&quoted)) {
+            err << "carloan: " << *message << '\n';
+            return pdf_exit_missing_input;
+        }
+        residual = std::get<residual_quote>(std::move(quoted));
     }
     // Everything that can stop the run is checked before the first file is written, so that a
     // failed run leaves no file written either.
@@ -87,8 +105,17 @@ int run_pdf_command(const pdf_command& command, const branch_settings& settings,
             return pdf_exit_no_schedule;
         }
     }
-    if (!command.estimate_pdf.isEmpty() &&
-        !write_estimate_pdf(command.estimate_pdf, session, now)) {
+    const auto write_page = [&] {
+        if (!residual) {
+            return write_estimate_pdf(command.estimate_pdf, session, now);
+        }
+        return write_pdf(command.estimate_pdf,
+                         QString::fromUtf8(residual_page_title.data(),
+                                           static_cast<qsizetype>(residual_page_title.size())),
+                         drawing_of({residual_page(*residual, session.record, session.settings,
+                                                   read_slot(session.record.customer_name), now)}));
+    };
+    if (!command.estimate_pdf.isEmpty() && !write_page()) {
         err << "carloan: cannot write " << command.estimate_pdf << '\n';
         return pdf_exit_failure;
     }

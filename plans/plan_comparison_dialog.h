@@ -64,6 +64,7 @@ class plan_comparison_dialog : public QDialog {
     void show_no_answer(std::string_view reason);
     void show_columns();
     printout comparison_printout() const;
+    bool residual_plans() const;
     std::optional<std::size_t> chosen_column() const;
     void show_usable_count();
 

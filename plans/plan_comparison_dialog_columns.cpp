@@ -3,6 +3,7 @@
 #include "plans/plan_comparison_dialog.h"
 
 #include "calc/amount_text.h"
+#include "calc/price_lines.h"
 #include "plans/plan_tables.h"
 #include "text/qt_text.h"
 #include "ui/message_box.h"
@@ -23,7 +24,20 @@ void plan_comparison_dialog::compare() {
         show_message(this, message_caption, utf8(*message));
         return;
     }
-    columns_ = compare_plans(inputs_, session_.flags, std::get<std::vector<std::int32_t>>(parsed));
+    const auto& counts = std::get<std::vector<std::int32_t>>(parsed);
+    if (residual_plans()) {
+        // The vehicle price a residual typed as a percentage is taken of.
+        std::optional<std::int32_t> vehicle_price;
+        const auto prices = read_price_lines(session_.price_lines);
+        if (const auto* figures = std::get_if<price_figures>(&prices);
+            figures && !session_.price_lines.vehicle_price_text.empty()) {
+            vehicle_price = figures->vehicle_price;
+        }
+        columns_ = compare_residual_plans(inputs_, session_.flags, counts, session_.residual_text,
+                                          vehicle_price);
+    } else {
+        columns_ = compare_plans(inputs_, session_.flags, counts);
+    }
     show_columns();
 }
 
@@ -35,7 +49,7 @@ void plan_comparison_dialog::show_columns() {
         names << column_name(column.payment_count);
     }
     QTableWidget* table = ui_->plan_table;
-    fill_table(table, plan_rows(columns_, session_.flags), names, messages);
+    fill_table(table, plan_rows(columns_, session_.flags, residual_plans()), names, messages);
 
     // The count the form holds starts chosen, so that この回数で計算 does what the clerk expects.
     table->clearSelection();
@@ -74,6 +88,11 @@ void plan_comparison_dialog::use_count() {
     const plan_column& column = columns_.at(*chosen_column());
     choice_ = plan_choice{std::to_string(column.payment_count), {}};
     accept();
+}
+
+// A residual set in 残価設定 turns every column into a residual plan of that residual.
+bool plan_comparison_dialog::residual_plans() const {
+    return !session_.residual_text.empty();
 }
 
 }  // namespace carloan

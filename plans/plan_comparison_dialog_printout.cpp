@@ -13,9 +13,9 @@ namespace carloan {
 // The comparison as shown, through the estimate's printer, preview and PDF paths.
 printout plan_comparison_dialog::comparison_printout() const {
     return {utf8(plan_page_title), [this](const local_time& now) {
-                return drawing_of(
-                    {plan_comparison_page(columns_, session_.flags.bonus_method, session_.record,
-                                          session_.settings, session_.customer_name, now)});
+                return drawing_of({plan_comparison_page(
+                    columns_, session_.flags.bonus_method, session_.record, session_.settings,
+                    session_.customer_name, now, residual_plans())});
             }};
 }
 

@@ -54,11 +54,15 @@ std::string full_width_digits(std::string_view label) {
 std::vector<page_string> plan_comparison_page(std::span<const plan_column> columns,
                                               std::int32_t bonus_method, const quote_record& record,
                                               const branch_settings& settings,
-                                              std::string_view customer_name,
-                                              const local_time& now) {
+                                              std::string_view customer_name, const local_time& now,
+                                              bool residual_plans) {
     std::vector<page_string> page;
     page.push_back({3200, line(4), date_line(now)});
-    page.push_back({1760, line(5), page_text(plan_page_title)});
+    if (residual_plans) {
+        page.push_back({1360, line(5), page_text(residual_plan_page_title)});
+    } else {
+        page.push_back({1760, line(5), page_text(plan_page_title)});
+    }
     if (!customer_name.empty()) {
         page.push_back({label_x, line(6), std::string(customer_name) + page_text(" 様")});
     }
@@ -82,6 +86,10 @@ std::vector<page_string> plan_comparison_page(std::span<const plan_column> colum
             rows.emplace_back(page_text(full_width_digits(printed_label(figure, bonus_method))),
                               &figure);
         }
+    }
+    if (residual_plans) {
+        const result_figure& final_payment = figure_of(&calc_result::final_payment);
+        rows.emplace_back(page_text(final_payment.label), &final_payment);
     }
     const std::string none = page_text("－");
     for (std::size_t block = 0; block < columns.size(); block += plan_page_block_columns) {

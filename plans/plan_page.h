@@ -17,6 +17,8 @@
 namespace carloan {
 
 inline constexpr std::string_view plan_page_title = "お支払いプラン比較";
+// The title line of a comparison of residual-value plans, which add the final payment's row.
+inline constexpr std::string_view residual_plan_page_title = "お支払いプラン比較（残価設定型）";
 // Twelve columns of figures do not fit across a portrait page in a 13-point face, so the table is
 // printed in blocks of this many columns, one under the other, each with the row labels.
 inline constexpr std::size_t plan_page_block_columns = 4;
@@ -29,7 +31,7 @@ inline constexpr std::size_t plan_page_block_columns = 4;
 std::vector<page_string> plan_comparison_page(std::span<const plan_column> columns,
                                               std::int32_t bonus_method, const quote_record& record,
                                               const branch_settings& settings,
-                                              std::string_view customer_name,
-                                              const local_time& now);
+                                              std::string_view customer_name, const local_time& now,
+                                              bool residual_plans = false);
 
 }  // namespace carloan

@@ -3,6 +3,7 @@
 // reset, and handed by reference to the windows that use it; tests build their own.
 
 #include "calc/calculate.h"
+#include "calc/price_lines.h"
 #include "schedule/repayment_table.h"
 #include "storage/branch_settings.h"
 #include "storage/branch_settings_file.h"
@@ -31,6 +32,10 @@ struct session_state {
     // the quote's own name after a save or an open ("ABC" for ABC.car), then the name a print
     // confirmed; empty for a new quote.
     std::string customer_name;
+    // Code page 932, as typed in 残価設定: the dealer's price lines and the residual ("957000",
+    // "45%"). A quote file keeps them in its extension block; empty for an ordinary quote.
+    price_line_texts price_lines;
+    std::string residual_text;
 };
 
 }  // namespace carloan

@@ -61,6 +61,12 @@ TEST(pdf_command, writes_what_was_asked_or_says_why_not) {
     ASSERT_TRUE(save_quote(quotes / "incomplete.car", incomplete));
     ASSERT_TRUE(save_quote(quotes / "unlisted.car", unlisted));
     ASSERT_TRUE(save_quote(dir / "good.car", good));
+    // The same terms with a residual: its own page; then a residual the plan refuses.
+    quote_extension residual{};
+    residual.residual = 400000;
+    ASSERT_TRUE(save_quote_with_extension(quotes / "residual.car", good, residual));
+    residual.residual = 1000000;
+    ASSERT_TRUE(save_quote_with_extension(quotes / "refused.car", good, residual));
 
     struct row {
         QStringList arguments;
@@ -70,6 +76,8 @@ TEST(pdf_command, writes_what_was_asked_or_says_why_not) {
         {{"--estimate-pdf", "e.pdf", "--schedule-pdf", "s.pdf", "--quote", "good.car"}, 0, ""},
         {{"--estimate-pdf=p.pdf", "--quote=./good.car"}, 0, ""},
         {{"--estimate-pdf", "x.pdf", "--quote", "none.car"}, pdf_exit_failure, "cannot read"},
+        {{"--estimate-pdf", "r.pdf", "--quote", "residual.car"}, 0, ""},
+        {{"--estimate-pdf", "x.pdf", "--quote", "refused.car"}, pdf_exit_missing_input, "残価"},
         {{"--estimate-pdf", "x.pdf", "--quote", "incomplete.car"},
          pdf_exit_missing_input,
          "実質年率が未入力です"},
@@ -123,6 +131,12 @@ TEST(pdf_command, writes_what_was_asked_or_says_why_not) {
     const auto words = testing::pdf_words(folder.filePath("e.pdf"));
     EXPECT_TRUE(std::any_of(words.begin(), words.end(),
                             [](const testing::pdf_word& w) { return w.text == "中央支店"; }));
+    const auto residual_words = testing::pdf_words(folder.filePath("r.pdf"));
+    for (const char* word : {"残価設定型クレジット", "最終回（残価）", "400,000円"}) {
+        EXPECT_TRUE(std::any_of(residual_words.begin(), residual_words.end(),
+                                [word](const testing::pdf_word& w) { return w.text == word; }))
+            << word;
+    }
 }
 
 // Bytes that are no text in the local encoding would name another file.

@@ -234,6 +234,28 @@ TEST_F(plan_dialog_test, budget_answers_go_into_the_form) {
     }
 }
 
+// With a residual set in 残価設定 each count is a residual plan, the final payment a row of its
+// own: the worked example's column, and a count the residual plan refuses.
+TEST_F(plan_dialog_test, a_residual_compares_residual_plans) {
+    message_recorder messages;
+    session.residual_text = "957000";
+    fill({"4.2", "60", "1906500"}, {});
+    window->findChild<QAbstractButton*>(QStringLiteral("calculate_button"))->click();
+    table_text shown;
+    in_dialog([&](QWidget* dialog) {
+        by_accessible_name(dialog, QStringLiteral("比較する返済回数"))->setText("1,60");
+        button_labelled(dialog, QStringLiteral("比較"))->click();
+        shown = read_table(plan_table(dialog));
+        button_labelled(dialog, QStringLiteral("閉じる"))->click();
+    });
+    ASSERT_EQ(shown.columns.size(), 2u);
+    EXPECT_EQ(shown.columns[0].at(1), QStringLiteral("－"));
+    EXPECT_FALSE(shown.tips[0].isEmpty());
+    EXPECT_TRUE(shown.columns[1].contains(QStringLiteral("303,694")));
+    EXPECT_EQ(shown.columns[1].last(), QStringLiteral("957,000"));
+    EXPECT_TRUE(messages.messages.empty());
+}
+
 TEST_F(plan_dialog_test, a_missing_input_is_reported_and_opens_nothing) {
     main_window_steps steps = main_window_steps::program();
     int opened = 0;
