@@ -87,17 +87,14 @@ quote_record main_window::record_to_save() const {
 
 // Compared as a save would write it, so that typing a text and taking it back again loses
 // nothing, and the customer name and remarks a print confirmed count as much as the fields.
-// A residual that cannot be read is kept as none: only a quoted figure is stored.
+// A residual that cannot be read at all is kept as none.
 quote_extension main_window::extension_to_save() const {
     residual_amount residual{};
     if (!session_.residual_text.empty()) {
-        std::optional<std::int32_t> vehicle_price;
-        const auto prices = read_price_lines(session_.price_lines);
-        if (const auto* figures = std::get_if<price_figures>(&prices);
-            figures && !session_.price_lines.vehicle_price_text.empty()) {
-            vehicle_price = figures->vehicle_price;
-        }
-        const auto read = read_residual(session_.residual_text, vehicle_price);
+        const std::optional<std::int32_t> vehicle_price = vehicle_price_of(session_.price_lines);
+        // A percentage typed before the vehicle price is kept as the percentage alone, so that
+        // saving never drops what the clerk typed.
+        const auto read = read_residual(session_.residual_text, vehicle_price.value_or(0));
         if (const auto* amount = std::get_if<residual_amount>(&read)) {
             residual = *amount;
         }

@@ -82,4 +82,13 @@ std::optional<std::int32_t> payment_total(const price_figures& prices, std::int3
     return within_32_bits(std::int64_t{prices.down_payment} + prices.trade_in + loan_amount);
 }
 
+std::optional<std::int32_t> vehicle_price_of(const price_line_texts& texts) {
+    if (texts.vehicle_price_text.empty()) {
+        return std::nullopt;
+    }
+    const auto read = read_price_lines(texts);
+    const auto* prices = std::get_if<price_figures>(&read);
+    return prices != nullptr ? std::optional(prices->vehicle_price) : std::nullopt;
+}
+
 }  // namespace carloan

@@ -64,6 +64,10 @@ std::optional<std::int32_t> amount_reading(std::string_view text);
 // 0 ("値引きが範囲外です"), or of a total below 0 or past 32 bits ("差引残高が範囲外です").
 std::variant<price_figures, std::string> read_price_lines(const price_line_texts& texts);
 
+// The vehicle price a residual typed as a percentage is taken of; none while that line is empty
+// or the lines cannot be read.
+std::optional<std::int32_t> vehicle_price_of(const price_line_texts& texts);
+
 // お支払総額: the down payment, the trade-in and the loan amount (which for a residual plan holds
 // the final payment). Nothing past 32 bits.
 std::optional<std::int32_t> payment_total(const price_figures& prices, std::int32_t loan_amount);

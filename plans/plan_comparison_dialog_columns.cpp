@@ -26,13 +26,7 @@ void plan_comparison_dialog::compare() {
     }
     const auto& counts = std::get<std::vector<std::int32_t>>(parsed);
     if (residual_plans()) {
-        // The vehicle price a residual typed as a percentage is taken of.
-        std::optional<std::int32_t> vehicle_price;
-        const auto prices = read_price_lines(session_.price_lines);
-        if (const auto* figures = std::get_if<price_figures>(&prices);
-            figures && !session_.price_lines.vehicle_price_text.empty()) {
-            vehicle_price = figures->vehicle_price;
-        }
+        const std::optional<std::int32_t> vehicle_price = vehicle_price_of(session_.price_lines);
         columns_ = compare_residual_plans(inputs_, session_.flags, counts, session_.residual_text,
                                           vehicle_price);
     } else {
