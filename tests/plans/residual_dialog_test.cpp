@@ -162,6 +162,21 @@ TEST_F(residual_window_test, quotes_refuses_and_saves_the_residual_plan) {
     }
 }
 
+// A percentage typed before the vehicle price cannot be quoted yet, but a save keeps it.
+TEST_F(residual_window_test, a_percentage_without_a_vehicle_price_is_saved_as_typed) {
+    window_field("実質年率（％）")->setText("4.2");
+    window_field("返済回数")->setText("60");
+    window_field("差引残高（円）")->setText("1906500");
+    in_dialog({{"残価", "45%"}}, {});
+    button_labelled(window.get(), QStringLiteral("保存"))->click();
+    ASSERT_EQ(std::filesystem::file_size(session.quote_path), sizeof(quote_record) + 120);
+    window.reset();
+    session = session_state{};
+    start();
+    button_labelled(window.get(), QStringLiteral("読込"))->click();
+    EXPECT_EQ(session.residual_text, "45%");
+}
+
 TEST(residual_dialog_controls, every_field_answers_to_its_control_number_and_name) {
     session_state session;
     residual_dialog dialog(session, calc_inputs{});
