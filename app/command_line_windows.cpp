@@ -15,4 +15,9 @@ void reach_parent_console() {
     }
 }
 
+// The window system's own platform is always installed; it shows nothing unless asked to.
+const char* windowless_platforms() {
+    return "offscreen;windows";
+}
+
 }  // namespace carloan

@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
     QTemporaryDir user_folders;
     qputenv("XDG_DATA_HOME", QFile::encodeName(user_folders.filePath("data")));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(user_folders.filePath("config")));
+    qputenv("APPDATA", QFile::encodeName(user_folders.filePath("roaming")));
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     carloan::set_message_hook([](QWidget*, const QString& caption, const QString& text) {
