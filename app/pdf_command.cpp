@@ -110,8 +110,8 @@ int run_pdf_command_line(const std::variant<pdf_command, QString>& parsed, int a
         // No window is shown, so no display is needed either. Standard error is for the run's
         // own messages: Qt's notes on the session (no XDG_RUNTIME_DIR, say) are no concern of a
         // script's.
-        // Another platform stands in when the offscreen one cannot be loaded: with none at all Qt
-        // would wait on a message box on Windows.
+        // Another platform stands in when the first cannot be loaded: with none at all Qt would
+        // wait on a message box on Windows.
         qputenv("QT_QPA_PLATFORM", windowless_platforms());
         qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
         int program_name_only = argc > 0 ? 1 : 0;
