@@ -304,9 +304,10 @@ TEST(earlier_quotes_notice, names_the_folder_and_each_quote_left_in_one_message)
     tell_quotes_left(nullptr, {fs::path("/tmp/a.car"), fs::path("/tmp/見積.car")});
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].caption, "Tavri");
-    EXPECT_EQ(messages.messages[0].text,
-              "次の見積は同じ名前が既にあるなどのため見積フォルダへ移せず、元の場所に残しています。"
-              "\n/tmp\na.car\n見積.car");
+    EXPECT_EQ(
+        messages.messages[0].text,
+        "次の見積は同じ名前が既にあるなどのため見積フォルダへ移せず、元の場所に残しています。\n" +
+            QDir::toNativeSeparators("/tmp") + "\na.car\n見積.car");
 }
 
 TEST_F(branch_settings_dialog_test, reports_focus_moving_between_fields_by_control_number) {
