@@ -301,7 +301,7 @@ TEST(earlier_quotes_notice, names_the_folder_and_each_quote_left_in_one_message)
     message_recorder messages;
     tell_quotes_left(nullptr, {});
     EXPECT_TRUE(messages.messages.empty());
-    tell_quotes_left(nullptr, {fs::path("/tmp/a.car"), fs::path("/tmp/見積.car")});
+    tell_quotes_left(nullptr, {fs::path("/tmp/a.car"), fs::path(u8"/tmp/見積.car")});
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].caption, "Tavri");
     EXPECT_EQ(
