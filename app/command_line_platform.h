@@ -7,4 +7,7 @@ namespace carloan {
 // Makes standard output reach the console the program was started from.
 void reach_parent_console();
 
+// The platforms, in order of preference, for a run that shows no window (QT_QPA_PLATFORM).
+const char* windowless_platforms();
+
 }  // namespace carloan

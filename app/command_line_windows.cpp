@@ -15,4 +15,11 @@ void reach_parent_console() {
     }
 }
 
+// The minimal platform with the system's fonts: offscreen's fonts on Windows are only those
+// shipped beside Qt, none, and its PDFs would have no text. The window system's own platform,
+// always installed and showing nothing unless asked, stands in for it.
+const char* windowless_platforms() {
+    return "minimal:enable_fonts;windows";
+}
+
 }  // namespace carloan

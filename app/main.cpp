@@ -6,30 +6,22 @@
 #include "app/main_window.h"
 #include "app/pdf_command.h"
 #include "app/program_options.h"
+#include "app/session_start.h"
 #include "app/start_up_work.h"
-#include "storage/branch_settings_file.h"
-#include "storage/user_folders.h"
+#include "storage/earlier_quotes_notice.h"
 #include "ui/field_style.h"
 #include "ui/japanese_font.h"
 #include "ui/qt_translation.h"
 #include "ui/session.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <cstddef>
 #include <cstdio>
+#include <filesystem>
 #include <sstream>
-
-namespace {
-
-// The settings are stored back where they were read from, or in the user's configuration folder
-// when there were none.
-void load_settings(carloan::session_state& session) {
-    session.settings_path = carloan::branch_settings_location();
-    carloan::load_branch_settings(session.settings, session.settings_path);
-}
-
-}  // namespace
+#include <vector>
 
 int main(int argc, char* argv[]) {
     // Written through stdio: the standard streams would be set up at every start for nothing.
@@ -58,11 +50,13 @@ int main(int argc, char* argv[]) {
     carloan::install_qt_translation();
     carloan::use_field_style();
     carloan::session_state session;
-    load_settings(session);
+    const std::vector<std::filesystem::path> quotes_left = carloan::start_session(session);
     carloan::main_window window(session);
     if (session_bus.joinable()) {
         session_bus.join();
     }
+    // Over the window, once it shows.
+    QTimer::singleShot(0, &window, [&] { carloan::tell_quotes_left(&window, quotes_left); });
     window.exec();
     return 0;
 }

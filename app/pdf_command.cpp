@@ -1,5 +1,6 @@
 #include "app/pdf_command.h"
 
+#include "app/command_line_platform.h"
 #include "calc/calculate.h"
 #include "print/page_strings.h"
 #include "print/print_estimate.h"
@@ -8,6 +9,7 @@
 #include "schedule/schedule_printout.h"
 #include "storage/atomic_file.h"
 #include "storage/branch_settings_file.h"
+#include "storage/earlier_quotes.h"
 #include "storage/quote_calculation.h"
 #include "storage/quote_file.h"
 #include "storage/quote_folder.h"
@@ -141,14 +143,28 @@ int run_pdf_command_line(const std::variant<pdf_command, QString>& parsed, int a
         // No window is shown, so no display is needed either. Standard error is for the run's
         // own messages: Qt's notes on the session (no XDG_RUNTIME_DIR, say) are no concern of a
         // script's.
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Another platform stands in when the first cannot be loaded: with none at all Qt would
+        // wait on a message box on Windows.
+        qputenv("QT_QPA_PLATFORM", windowless_platforms());
         qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
         int program_name_only = argc > 0 ? 1 : 0;
         QApplication application(program_name_only, argv);
         branch_settings settings{};
         load_branch_settings(settings, branch_settings_location());
-        return run_pdf_command(std::get<pdf_command>(parsed), settings, quote_folder(),
-                               print_time(), messages);
+        const std::filesystem::path folder = quote_folder();
+        const std::vector<std::filesystem::path> left =
+            move_earlier_quotes(earlier_quote_folder(), folder);
+        if (!left.empty()) {
+            messages << "carloan: quotes left in "
+                     << QString::fromStdU16String(left.front().parent_path().u16string())
+                     << ", as the quote folder holds their names or they could not be moved:";
+            for (const std::filesystem::path& quote : left) {
+                messages << ' ' << QString::fromStdU16String(quote.filename().u16string());
+            }
+            messages << '\n';
+        }
+        return run_pdf_command(std::get<pdf_command>(parsed), settings, folder, print_time(),
+                               messages);
     }();
     std::fputs(messages.str().c_str(), stderr);
     return status;

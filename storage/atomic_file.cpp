@@ -6,6 +6,8 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 #include <string_view>
@@ -164,6 +166,33 @@ bool write_file_atomically(const std::filesystem::path& path, std::span<const ch
     }
     sync_folder(folder_of(path));
     remove_temporaries(folder_of(path), path.filename().native(), std::chrono::seconds(0));
+    return true;
+}
+
+bool move_to_new_name(const std::filesystem::path& from, const std::filesystem::path& to) {
+    const rename_outcome renamed = rename_to_new_name(from, to);
+    if (renamed != rename_outcome::other_volume) {
+        return renamed == rename_outcome::renamed;
+    }
+    std::ifstream source(from, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(source), {}};
+    if (!source.good() && !source.eof()) {
+        return false;
+    }
+    // The copy takes its name in one step too, so a name taken meanwhile is never written over.
+    const std::filesystem::path passing =
+        to.parent_path() / (std::filesystem::path(".").native() + to.filename().native() +
+                            std::filesystem::path(".moving").native());
+    if (!write_file_atomically(passing, bytes)) {
+        return false;
+    }
+    if (rename_to_new_name(passing, to) != rename_outcome::renamed) {
+        std::error_code ignored;
+        std::filesystem::remove(passing, ignored);
+        return false;
+    }
+    std::error_code ignored;
+    std::filesystem::remove(from, ignored);
     return true;
 }
 

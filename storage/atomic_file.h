@@ -20,6 +20,12 @@ bool write_file_atomically(const std::filesystem::path& path, std::span<const ch
 // names what a write may replace. Lets a run check all its outputs before it writes any.
 bool may_write_over(const std::filesystem::path& path);
 
+// Moves the file `from` to the new name `to`, never over a file already there: in one step on
+// one volume; across volumes as an atomic write of its bytes under a passing name, renamed to
+// `to`, after which `from` is removed. True once `to` holds the file; on false `from` is as it
+// was and `to` as it was.
+bool move_to_new_name(const std::filesystem::path& from, const std::filesystem::path& to);
+
 // Removes the temporary files of cut-off writes in the folder that are older than `age` and
 // that no running write holds.
 void remove_abandoned_temporaries(const std::filesystem::path& folder, std::chrono::seconds age);

@@ -31,6 +31,11 @@ void release_guard(int guard);
 // Gives `from` the name `to`, replacing what `to` named, in one step.
 bool replace(const std::filesystem::path& from, const std::filesystem::path& to);
 
+// Gives `from` the name `to` in one step when `to` names nothing, never replacing it.
+enum class rename_outcome { renamed, name_taken, other_volume, failed };
+rename_outcome rename_to_new_name(const std::filesystem::path& from,
+                                  const std::filesystem::path& to);
+
 // Removes a temporary of a write that will never finish; one that a running write holds stays.
 bool remove_if_abandoned(const std::filesystem::path& temporary);
 

@@ -69,6 +69,18 @@ void release_guard(int guard) {
 bool replace(const std::filesystem::path& from, const std::filesystem::path& to) {
     return std::rename(from.c_str(), to.c_str()) == 0;
 }
+// A second name, then the first one gone: the file is never without a name, and link() refuses a
+// name that is taken.
+rename_outcome rename_to_new_name(const std::filesystem::path& from,
+                                  const std::filesystem::path& to) {
+    if (::link(from.c_str(), to.c_str()) != 0) {
+        return errno == EEXIST  ? rename_outcome::name_taken
+               : errno == EXDEV ? rename_outcome::other_volume
+                                : rename_outcome::failed;
+    }
+    ::unlink(from.c_str());
+    return rename_outcome::renamed;
+}
 bool remove_if_abandoned(const std::filesystem::path& temporary) {
     const int fd =
         ::open(temporary.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);

@@ -52,6 +52,17 @@ bool replace(const std::filesystem::path& from, const std::filesystem::path& to)
     return MoveFileExW(from.c_str(), to.c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
+// Without MOVEFILE_REPLACE_EXISTING the move refuses a name that is taken.
+rename_outcome rename_to_new_name(const std::filesystem::path& from,
+                                  const std::filesystem::path& to) {
+    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH) != 0) {
+        return rename_outcome::renamed;
+    }
+    const DWORD error = GetLastError();
+    return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS ? rename_outcome::name_taken
+           : error == ERROR_NOT_SAME_DEVICE ? rename_outcome::other_volume
+                                            : rename_outcome::failed;
+}
 bool remove_if_abandoned(const std::filesystem::path& temporary) {
     std::error_code ignored;
     return std::filesystem::remove(temporary, ignored);

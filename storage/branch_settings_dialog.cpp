@@ -72,8 +72,12 @@ void show_fields(form& ui, branch_settings& settings, std::span<const text_field
 }  // namespace
 
 branch_settings_dialog::branch_settings_dialog(session_state& session, QWidget* parent,
-                                               std::filesystem::path path)
-    : QDialog(parent), ui_(std::make_unique<form>()), session_(session), path_(std::move(path)) {
+                                               std::filesystem::path read_from,
+                                               std::filesystem::path store_to)
+    : QDialog(parent),
+      ui_(std::make_unique<form>()),
+      session_(session),
+      store_to_(store_to.empty() ? read_from : std::move(store_to)) {
     ui_->setupUi(this);
     move_to_screen_corner(this);
     std::vector<input_method_field> input_fields;
@@ -95,7 +99,7 @@ branch_settings_dialog::branch_settings_dialog(session_state& session, QWidget* 
             &branch_settings_dialog::put_standard_lines);
     connect(ui_->close_button, &QPushButton::clicked, this, &QDialog::accept);
 
-    load_branch_settings(session_.settings, path_);
+    load_branch_settings(session_.settings, read_from);
     show_fields(*ui_, session_.settings, text_fields);
     ui_->branch_name->setFocus();
 }
@@ -117,11 +121,14 @@ void branch_settings_dialog::update_settings() {
     for (const text_field& f : text_fields) {
         read_field(*((*ui_).*f.edit), f.slot(session_.settings));
     }
-    if (!store_branch_settings(session_.settings, path_)) {
+    if (!store_branch_settings(session_.settings, store_to_)) {
         show_message(this, message_caption,
                      save_failure_message(QStringLiteral("初期登録の保存に失敗しました"),
-                                          QString::fromStdU16String(path_.u16string())));
+                                          QString::fromStdU16String(store_to_.u16string())));
+        return;
     }
+    // What was saved is what is read from now on, in this run and the next.
+    session_.settings_path = store_to_;
 }
 
 void branch_settings_dialog::put_standard_lines() {
@@ -131,7 +138,8 @@ void branch_settings_dialog::put_standard_lines() {
 }
 
 void run_branch_settings_dialog(QWidget* parent, session_state& session) {
-    branch_settings_dialog dialog(session, parent, session.settings_path);
+    branch_settings_dialog dialog(session, parent, session.settings_path,
+                                  session.own_settings_path);
     dialog.exec();
 }
 

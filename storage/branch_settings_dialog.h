@@ -39,9 +39,11 @@ class branch_settings_dialog : public QDialog {
     Q_OBJECT
 
   public:
-    // Loads `path` over session.settings, so the dialog shows what the file holds.
+    // Loads `read_from` over session.settings, so the dialog shows what the file holds; 更新
+    // stores to `store_to` (empty: the same file), which the session reads from thereafter.
     explicit branch_settings_dialog(session_state& session, QWidget* parent = nullptr,
-                                    std::filesystem::path path = branch_settings_file_name);
+                                    std::filesystem::path read_from = branch_settings_file_name,
+                                    std::filesystem::path store_to = {});
     ~branch_settings_dialog() override;
 
     // The text field with this control number, or null.
@@ -61,10 +63,11 @@ class branch_settings_dialog : public QDialog {
 
     std::unique_ptr<Ui::branch_settings_dialog> ui_;
     session_state& session_;
-    std::filesystem::path path_;
+    std::filesystem::path store_to_;
 };
 
-// Runs the dialog modally over `parent` on the settings file the session was started with.
+// Runs the dialog modally over `parent`: it shows the settings file the session reads and stores
+// to the user's own.
 void run_branch_settings_dialog(QWidget* parent, session_state& session);
 
 }  // namespace carloan

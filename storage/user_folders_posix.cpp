@@ -67,12 +67,11 @@ std::filesystem::path quote_folder() {
     return folder;
 }
 
-std::filesystem::path branch_settings_location() {
-    std::error_code error;
-    if (std::filesystem::symlink_status(branch_settings_file_name, error).type() !=
-        std::filesystem::file_type::not_found) {
-        return branch_settings_file_name;
-    }
+std::filesystem::path earlier_quote_folder() {
+    return {};
+}
+
+std::filesystem::path own_branch_settings_file() {
     return base_folder("XDG_CONFIG_HOME", ".config") / "carloan" / branch_settings_file_name;
 }
 

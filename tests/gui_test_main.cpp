@@ -22,6 +22,7 @@ int main(int argc, char** argv) {
     // Saves propose the documents folder under home, and make it when it is missing.
     QDir().mkpath(user_folders.filePath("home"));
     qputenv("HOME", QFile::encodeName(user_folders.filePath("home")));
+    qputenv("APPDATA", QFile::encodeName(user_folders.filePath("roaming")));
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     carloan::set_message_hook([](const carloan::message_request& request) {

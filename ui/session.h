@@ -20,7 +20,8 @@ inline constexpr std::string_view no_quote_name = "?????";
 struct session_state {
     quote_record record{};
     branch_settings settings{};
-    std::filesystem::path settings_path = branch_settings_file_name;  // read from, stored to
+    std::filesystem::path settings_path = branch_settings_file_name;      // read from
+    std::filesystem::path own_settings_path = branch_settings_file_name;  // 初期登録 stores to
     repayment_table table{};
     current_flags flags{};
     std::string quote_name;            // code page 932, as chosen in the save or open dialog

@@ -1,8 +1,10 @@
 ; The Windows installer: makensis -INPUTCHARSET UTF8 -DVERSION=1.0.0 -DSTAGE=DIR -DOUTFILE=FILE -DICON=FILE.ico
 ; carloan.nsi. STAGE holds everything the program needs on a clean Windows (scripts/windows fills
 ; it). Per-machine under Program Files, a Start-menu entry, an uninstaller that Windows lists;
-; /S installs and uninstalls silently. The user's quotes (in the temporary folder) and car.ini (in
-; the working directory) are never the installer's.
+; /S installs and uninstalls silently. The uninstall key is this installer's upgrade code: a newer
+; version (or a rebuild) finds the installed one by it and replaces it in place, in its folder,
+; so that Windows lists one entry. The user's quotes and car.ini live in the user's profile and
+; are never the installer's.
 ; A 64-bit installer for a 64-bit program: it sees the 64-bit Program Files and registry.
 Target amd64-unicode
 
@@ -24,10 +26,18 @@ UninstPage instfiles
 
 Function .onInit
     SetRegView 64
+    ReadRegStr $0 HKLM "${KEY}" "InstallLocation"
+    StrCmp $0 "" +2
+    StrCpy $INSTDIR $0
 FunctionEnd
 
 Section
     SetShellVarContext all
+    ; What the installed version put there goes first, by its own uninstaller run in place (it
+    ; waits, and leaves itself), so that no file the new version no longer has lingers.
+    IfFileExists "$INSTDIR\uninstall.exe" 0 +3
+    ExecWait '"$INSTDIR\uninstall.exe" /S _?=$INSTDIR'
+    Delete "$INSTDIR\uninstall.exe"
     SetOutPath "$INSTDIR"
     File /r "${STAGE}\*"
     WriteUninstaller "$INSTDIR\uninstall.exe"

@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "gui_support.h"
+#include "storage/earlier_quotes_notice.h"
 #include "storage/standard_letter_lines.h"
 #include "text/cp932.h"
 #include "text/qt_text.h"
@@ -279,6 +280,45 @@ TEST_F(branch_settings_dialog_test, failed_store_says_so_and_keeps_the_new_texts
         messages.messages[0].text.endsWith("\n理由：同じ名前のフォルダか特殊なファイルがあります"));
     EXPECT_EQ(read_slot(session.settings.branch_name), "Shibuya");
     EXPECT_TRUE(fs::is_directory(file / "inside"));
+}
+
+TEST_F(branch_settings_dialog_test,
+       shows_the_branch_file_stores_the_users_own_and_reads_that_after) {
+    branch_settings branch{};
+    write_slot(branch.branch_name, "Branch");
+    write_slot(branch.note_line_3, "kept");
+    write_file(file, bytes_of(branch));
+    // The working directory may be read-only for the clerk: it is never written.
+    const fs::path own = fs::path(folder.path().toStdString()) / "profile" / "carloan" / "car.ini";
+    session.own_settings_path = own;
+    run([&](QWidget* dialog) {
+        EXPECT_EQ(by_accessible_name(dialog, "支店名称")->text(), "Branch");
+        type(by_accessible_name(dialog, "支店名称"), "2");
+        button_labelled(dialog, "更新")->click();
+        button_labelled(dialog, "閉じる")->click();
+    });
+    EXPECT_EQ(read_file(file), bytes_of(branch));
+    write_slot(branch.branch_name, "Branch2");
+    EXPECT_EQ(read_file(own), bytes_of(branch));
+    EXPECT_EQ(session.settings_path, own);
+    run([&](QWidget* dialog) {
+        EXPECT_EQ(by_accessible_name(dialog, "支店名称")->text(), "Branch2");
+        button_labelled(dialog, "閉じる")->click();
+    });
+}
+
+TEST(earlier_quotes_notice, names_the_folder_and_each_quote_left_in_one_message) {
+    EXPECT_EQ(quotes_left_message({}), "");
+    message_recorder messages;
+    tell_quotes_left(nullptr, {});
+    EXPECT_TRUE(messages.messages.empty());
+    tell_quotes_left(nullptr, {fs::path("/tmp/a.car"), fs::path(u8"/tmp/見積.car")});
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].caption, "Tavri");
+    EXPECT_EQ(
+        messages.messages[0].text,
+        "次の見積は同じ名前が既にあるなどのため見積フォルダへ移せず、元の場所に残しています。\n" +
+            QDir::toNativeSeparators("/tmp") + "\na.car\n見積.car");
 }
 
 TEST_F(branch_settings_dialog_test, reports_focus_moving_between_fields_by_control_number) {

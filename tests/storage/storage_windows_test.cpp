@@ -1,8 +1,9 @@
-// The Windows side of the file edges: where quotes and settings live on a branch desktop, atomic
-// writes, and the quote list over the platform's wide file names.
+// The Windows side of the file edges: where quotes and settings live on a branch desktop, the move
+// of earlier quotes, atomic writes, and the quote list over the platform's wide file names.
 
 #include "storage/atomic_file.h"
 #include "storage/branch_settings_file.h"
+#include "storage/earlier_quotes.h"
 #include "storage/quote_file.h"
 #include "storage/quote_folder.h"
 #include "storage/regular_file.h"
@@ -37,21 +38,54 @@ struct scratch {
     }
 };
 
-TEST(windows_folders, quotes_go_to_the_temporary_folder_and_settings_to_the_working_directory) {
-    const scratch folder;
-    const std::wstring old = _wgetenv(L"TMP") != nullptr ? _wgetenv(L"TMP") : L"";
-    ASSERT_EQ(_wputenv_s(L"TMP", folder.path.c_str()), 0);
-    EXPECT_EQ(quote_folder(), folder.path.wstring() + L"\\");
-    _wputenv_s(L"TMP", old.c_str());
+// Sets a variable while it lives; the old value comes back after.
+struct environment_variable {
+    const wchar_t* name;
+    std::wstring old;
+    environment_variable(const wchar_t* name, const std::wstring& value) : name(name) {
+        old = _wgetenv(name) != nullptr ? _wgetenv(name) : L"";
+        _wputenv_s(name, value.c_str());
+    }
+    ~environment_variable() { _wputenv_s(name, old.c_str()); }
+};
 
+TEST(windows_folders, keep_quotes_and_the_users_settings_in_the_roaming_profile) {
+    const scratch folder;
+    const environment_variable temporary(L"TMP", folder.path / L"temp");
+    const environment_variable data(L"APPDATA", folder.path / L"roaming");
+    EXPECT_EQ(earlier_quote_folder(), (folder.path / L"temp").wstring() + L"\\");
+    EXPECT_EQ(quote_folder(), folder.path / L"roaming\\carloan\\quotes");
+    EXPECT_TRUE(fs::is_directory(folder.path / L"roaming\\carloan\\quotes"));
+    const fs::path own = folder.path / L"roaming\\carloan\\car.ini";
+    EXPECT_EQ(own_branch_settings_file(), own);
+
+    // A branch's car.ini in the working directory is read until the user has one of their own.
     const fs::path previous = fs::current_path();
     fs::current_path(folder.path);
+    EXPECT_EQ(branch_settings_location(), own);
+    folder.write("car.ini", "branch");
     EXPECT_EQ(branch_settings_location(), "car.ini");
-    branch_settings settings{};
-    settings.branch_name[0] = 'X';
-    EXPECT_TRUE(store_branch_settings(settings, branch_settings_location()));
-    EXPECT_EQ(fs::file_size(folder.path / "car.ini"), 491u);
+    EXPECT_TRUE(store_branch_settings(branch_settings{}, own_branch_settings_file()));
+    EXPECT_EQ(branch_settings_location(), own);
+    EXPECT_EQ(fs::file_size(own), 491u);
     fs::current_path(previous);
+}
+
+TEST(windows_folders, move_earlier_quotes_out_of_the_temporary_folder_never_over_a_name) {
+    const scratch folder;
+    fs::create_directories(folder.path / L"temp");
+    fs::create_directories(folder.path / L"quotes");
+    folder.write(L"temp\\\x898B.car", "mine");
+    folder.write(L"temp\\taken.CAR", "old");
+    folder.write(L"temp\\other.tmp", "not a quote");
+    folder.write(L"quotes\\TAKEN.car", "new");
+    EXPECT_EQ(move_earlier_quotes(folder.path / L"temp", folder.path / L"quotes"),
+              std::vector<fs::path>{folder.path / L"temp\\taken.CAR"});
+    EXPECT_EQ(list_quote_files(folder.path / L"quotes"),
+              (std::vector<std::string>{"TAKEN.car", "\x8C\xA9.car"}));
+    EXPECT_TRUE(fs::exists(folder.path / L"temp\\taken.CAR"));
+    EXPECT_TRUE(fs::exists(folder.path / L"temp\\other.tmp"));
+    EXPECT_FALSE(fs::exists(folder.path / L"temp\\\x898B.car"));
 }
 
 TEST(windows_files, are_replaced_whole_with_no_temporary_left_and_folders_are_not_read) {

@@ -13,7 +13,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(user_folders, follow_the_desktop_variables_and_a_car_ini_in_the_working_directory) {
+TEST(user_folders, follow_the_desktop_variables_and_read_a_branch_car_ini_until_the_user_has_one) {
     testing::scratch_folder scratch;
     const fs::path home = scratch.path() / "home";
     const std::string data = (scratch.path() / "data").string();
@@ -23,16 +23,22 @@ TEST(user_folders, follow_the_desktop_variables_and_a_car_ini_in_the_working_dir
 
     struct row {
         std::optional<std::string> data_home, config_home;  // nothing: unset
-        bool car_ini_here;
-        fs::path quotes, settings;
+        bool car_ini_here, own_there;
+        fs::path quotes, own, settings;
     } rows[] = {
-        {data, config, false, data + "/carloan/quotes", config + "/carloan/car.ini"},
-        {data, config, true, data + "/carloan/quotes", "car.ini"},
-        {std::nullopt, std::nullopt, false, home / ".local/share/carloan/quotes",
-         home / ".config/carloan/car.ini"},
-        {"", "", false, home / ".local/share/carloan/quotes", home / ".config/carloan/car.ini"},
+        {data, config, false, false, data + "/carloan/quotes", config + "/carloan/car.ini",
+         config + "/carloan/car.ini"},
+        {data, config, true, false, data + "/carloan/quotes", config + "/carloan/car.ini",
+         "car.ini"},
+        {data, config, true, true, data + "/carloan/quotes", config + "/carloan/car.ini",
+         config + "/carloan/car.ini"},
+        {std::nullopt, std::nullopt, false, false, home / ".local/share/carloan/quotes",
+         home / ".config/carloan/car.ini", home / ".config/carloan/car.ini"},
+        {"", "", true, false, home / ".local/share/carloan/quotes",
+         home / ".config/carloan/car.ini", "car.ini"},
         // A relative path in these variables is to be ignored.
-        {"d", "c", false, home / ".local/share/carloan/quotes", home / ".config/carloan/car.ini"},
+        {"d", "c", false, false, home / ".local/share/carloan/quotes",
+         home / ".config/carloan/car.ini", home / ".config/carloan/car.ini"},
     };
     for (const row& r : rows) {
         testing::scratch_folder working;
@@ -42,8 +48,14 @@ TEST(user_folders, follow_the_desktop_variables_and_a_car_ini_in_the_working_dir
         }
         testing::environment_variable data_home("XDG_DATA_HOME", r.data_home);
         testing::environment_variable config_home("XDG_CONFIG_HOME", r.config_home);
+        if (r.own_there) {
+            ASSERT_TRUE(store_branch_settings(branch_settings{}, r.own));
+        }
         EXPECT_EQ(quote_folder(), r.quotes);
+        EXPECT_EQ(earlier_quote_folder(), fs::path());
+        EXPECT_EQ(own_branch_settings_file(), r.own);
         EXPECT_EQ(branch_settings_location(), r.settings);
+        fs::remove(r.own);
         fs::current_path(previous);
     }
 }
