@@ -65,9 +65,10 @@ void when_modal(std::function<void(QWidget*)> act) {
 class clerk : public ::testing::Test {
   protected:
     void SetUp() override {
-        set_message_hook([](QWidget*, const QString& caption, const QString& text) {
-            ADD_FAILURE() << "message box [" << caption.toStdString()
-                          << "]: " << text.toStdString();
+        set_message_hook([](const message_request& request) {
+            ADD_FAILURE() << "message box [" << request.caption.toStdString()
+                          << "]: " << request.text.toStdString();
+            return request.default_answer;
         });
         tell_quotes_left(nullptr, start_session(session));
         window = std::make_unique<main_window>(session);
